@@ -1,0 +1,15 @@
+// The texts Gemlink shows, word for word (mind the trailing blanks).
+#pragma once
+
+namespace gemlink {
+
+inline constexpr char kWasActive[] = "Was active  ";
+inline constexpr char kWasInactive[] = "Was inactive  ";
+// An empty title: the box carries the application title.
+inline constexpr char kConfirmationTitle[] = "";
+
+inline constexpr char kSettingNotSaved[] =
+    "The setting could not be saved. Check that Yahoo! Messenger is installed for this Windows "
+    "user.";
+
+}  // namespace gemlink

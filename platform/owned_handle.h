@@ -1,0 +1,46 @@
+// Owns one Windows handle and releases it exactly once, on every path.
+#pragma once
+
+#include <windows.h>
+
+#include <utility>
+
+namespace platform {
+
+template <typename Handle, auto Release>
+class Owned {
+ public:
+  Owned() = default;
+  explicit Owned(Handle handle) : handle_(handle) {}
+  ~Owned() { reset(); }
+
+  Owned(Owned&& other) noexcept : handle_(std::exchange(other.handle_, Handle{})) {}
+  Owned& operator=(Owned&& other) noexcept {
+    if (this != &other) {
+      reset();
+      handle_ = std::exchange(other.handle_, Handle{});
+    }
+    return *this;
+  }
+  Owned(const Owned&) = delete;
+  Owned& operator=(const Owned&) = delete;
+
+  Handle get() const { return handle_; }
+  explicit operator bool() const { return handle_ != Handle{}; }
+
+  void reset(Handle handle = Handle{}) {
+    if (handle_) Release(handle_);
+    handle_ = handle;
+  }
+
+ private:
+  Handle handle_{};
+};
+
+// Kernel objects whose creators report failure with NULL.
+using OwnedHandle = Owned<HANDLE, CloseHandle>;
+using OwnedFont = Owned<HFONT, DeleteObject>;
+using OwnedBitmap = Owned<HBITMAP, DeleteObject>;
+using OwnedDc = Owned<HDC, DeleteDC>;
+
+}  // namespace platform
