@@ -12,4 +12,8 @@ inline constexpr char kSettingNotSaved[] =
     "The setting could not be saved. Check that Yahoo! Messenger is installed for this Windows "
     "user.";
 
+inline constexpr char kVersionsText[] = "Yahoo! Messenger\r\nv5, v6, v7, v8, v9, v10, v11, v11.5 ";
+inline constexpr char kVersionsTitle[] = "Versions";
+inline constexpr char kAboutTitle[] = "About";
+
 }  // namespace gemlink

@@ -28,6 +28,9 @@ class Owned {
   Handle get() const { return handle_; }
   explicit operator bool() const { return handle_ != Handle{}; }
 
+  // Gives the handle up without releasing it.
+  Handle release() { return std::exchange(handle_, Handle{}); }
+
   void reset(Handle handle = Handle{}) {
     if (handle_) Release(handle_);
     handle_ = handle;
@@ -42,5 +45,21 @@ using OwnedHandle = Owned<HANDLE, CloseHandle>;
 using OwnedFont = Owned<HFONT, DeleteObject>;
 using OwnedBitmap = Owned<HBITMAP, DeleteObject>;
 using OwnedDc = Owned<HDC, DeleteDC>;
+
+// The screen's device context, for the length of a scope.
+class ScreenDc {
+ public:
+  ScreenDc() : dc_(GetDC(nullptr)) {}
+  ~ScreenDc() {
+    if (dc_) ReleaseDC(nullptr, dc_);
+  }
+  ScreenDc(const ScreenDc&) = delete;
+  ScreenDc& operator=(const ScreenDc&) = delete;
+
+  HDC get() const { return dc_; }
+
+ private:
+  HDC dc_;
+};
 
 }  // namespace platform

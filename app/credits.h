@@ -1,0 +1,13 @@
+// Who made Gemlink, as the About box and the web site command tell it. The
+// values are fictional: a telephone number from the range kept for fiction
+// and a web site on the domain reserved for examples.
+#pragma once
+
+namespace gemlink {
+
+inline constexpr char kAuthorName[] = "Robin Example";
+inline constexpr char kAuthorMobile[] = "555-0147";
+inline constexpr char kWebSite[] = "http://www.example.com";
+inline constexpr char kNotice[] = "Copyright (C) 2025-2026 Gemlink ";
+
+}  // namespace gemlink

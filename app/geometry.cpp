@@ -1,0 +1,26 @@
+#include "app/geometry.h"
+
+namespace gemlink {
+namespace {
+
+constexpr int kTwipsPerInch = 1440;
+
+int MulDivRounded(int number, int numerator, int denominator) {
+  const long long product = static_cast<long long>(number) * numerator;
+  const long long half = denominator / 2;
+  return static_cast<int>(product >= 0 ? (product + half) / denominator
+                                       : (product - half) / denominator);
+}
+
+}  // namespace
+
+int TwipsToPixels(int twips, int dpi) { return MulDivRounded(twips, dpi, kTwipsPerInch); }
+
+PixelRect ToPixels(const layout::TwipsRect& rect, int dpi) {
+  return {TwipsToPixels(rect.left, dpi), TwipsToPixels(rect.top, dpi),
+          TwipsToPixels(rect.width, dpi), TwipsToPixels(rect.height, dpi)};
+}
+
+int FontHeightPixels(int dpi) { return layout::kFontHeight * dpi / kTwipsPerInch; }
+
+}  // namespace gemlink

@@ -1,0 +1,25 @@
+// Turns the layout's twips into pixels at the screen's DPI.
+#pragma once
+
+#include "resources/layout.h"
+
+namespace gemlink {
+
+struct PixelRect {
+  int left;
+  int top;
+  int width;
+  int height;
+  bool operator==(const PixelRect&) const = default;
+};
+
+// Rounded to the nearest pixel, halves away from zero, as MulDiv does.
+int TwipsToPixels(int twips, int dpi);
+PixelRect ToPixels(const layout::TwipsRect& rect, int dpi);
+
+// The font's height in pixels: rounded down, because the controls were sized
+// for the font's designed width and a font rounded up outgrows them (at
+// 120 DPI "DeActivate" would lose its last letter).
+int FontHeightPixels(int dpi);
+
+}  // namespace gemlink

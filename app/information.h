@@ -1,0 +1,10 @@
+// The Help and About commands that only tell: which messenger versions the
+// setting applies to, and who made Gemlink.
+#pragma once
+
+namespace gemlink {
+
+void ShowVersions();
+void ShowAbout();
+
+}  // namespace gemlink

@@ -1,0 +1,254 @@
+#include "app/main_window.h"
+
+#include "app/credits.h"
+#include "app/geometry.h"
+#include "app/information.h"
+#include "platform/message_box_win32.h"
+#include "platform/picture_win32.h"
+#include "platform/shell_win32.h"
+#include "resources/resource.h"
+
+namespace gemlink {
+namespace {
+
+constexpr char kClassName[] = "Gemlink.Form1";
+// A fixed single border: a caption and the system menu, nothing to resize,
+// minimise or maximise with. Children are clipped so the picture never paints
+// over them, which keeps them from flickering.
+constexpr DWORD kWindowStyle = WS_OVERLAPPED | WS_CAPTION | WS_SYSMENU | WS_CLIPCHILDREN;
+constexpr DWORD kWindowExStyle = 0;
+
+int ScreenDpi() { return GetDeviceCaps(platform::ScreenDc().get(), LOGPIXELSY); }
+
+bool RegisterWindowClass(HINSTANCE instance, WNDPROC procedure) {
+  WNDCLASSEXA window_class{};
+  window_class.cbSize = sizeof window_class;
+  window_class.lpfnWndProc = procedure;
+  window_class.hInstance = instance;
+  window_class.hIcon = LoadIconA(instance, MAKEINTRESOURCEA(IDI_GEMLINK));
+  window_class.hIconSm = static_cast<HICON>(LoadImageA(instance, MAKEINTRESOURCEA(IDI_GEMLINK),
+                                                       IMAGE_ICON, GetSystemMetrics(SM_CXSMICON),
+                                                       GetSystemMetrics(SM_CYSMICON), LR_SHARED));
+  window_class.hCursor = LoadCursorA(nullptr, MAKEINTRESOURCEA(32512) /* IDC_ARROW */);
+  window_class.lpszMenuName = MAKEINTRESOURCEA(IDR_MAIN_MENU);
+  window_class.lpszClassName = kClassName;
+  return RegisterClassExA(&window_class) != 0;
+}
+
+}  // namespace
+
+bool MainWindow::Create() {
+  if (!RegisterWindowClass(instance_, WindowProcedure)) return false;
+  dpi_ = ScreenDpi();
+
+  RECT frame{0, 0, TwipsToPixels(layout::kClientWidth, dpi_),
+             TwipsToPixels(layout::kClientHeight, dpi_)};
+  AdjustWindowRectEx(&frame, kWindowStyle, TRUE, kWindowExStyle);
+  const int width = frame.right - frame.left;
+  const int height = frame.bottom - frame.top;
+  const int left = (GetSystemMetrics(SM_CXSCREEN) - width) / 2;
+  const int top = (GetSystemMetrics(SM_CYSCREEN) - height) / 2;
+
+  return CreateWindowExA(kWindowExStyle, kClassName, layout::kCaption, kWindowStyle, left, top,
+                         width, height, nullptr, nullptr, instance_, this) != nullptr;
+}
+
+void MainWindow::Load() { controller_.Load(); }
+
+void MainWindow::Show(int show_command) {
+  ShowWindow(window_, show_command);
+  UpdateWindow(window_);
+}
+
+bool MainWindow::HandleDialogKeys(MSG& message) { return IsDialogMessageA(window_, &message); }
+
+LRESULT CALLBACK MainWindow::WindowProcedure(HWND window, UINT message, WPARAM wparam,
+                                             LPARAM lparam) {
+  if (message == WM_NCCREATE) {
+    auto* self = static_cast<MainWindow*>(reinterpret_cast<CREATESTRUCTA*>(lparam)->lpCreateParams);
+    self->window_ = window;
+    SetWindowLongPtrA(window, GWLP_USERDATA, reinterpret_cast<LONG_PTR>(self));
+  }
+  auto* self = reinterpret_cast<MainWindow*>(GetWindowLongPtrA(window, GWLP_USERDATA));
+  return self ? self->HandleMessage(message, wparam, lparam)
+              : DefWindowProcA(window, message, wparam, lparam);
+}
+
+LRESULT MainWindow::HandleMessage(UINT message, WPARAM wparam, LPARAM lparam) {
+  switch (message) {
+    case WM_CREATE:
+      return OnCreate() ? 0 : -1;
+    case WM_PAINT:
+      OnPaint();
+      return 0;
+    case WM_ERASEBKGND:
+      return 1;  // WM_PAINT covers every pixel
+    case WM_CTLCOLORSTATIC:
+      return OnOptionColour(reinterpret_cast<HDC>(wparam));
+    case WM_COMMAND:
+      OnCommand(LOWORD(wparam));
+      return 0;
+    case WM_ACTIVATE:
+      OnActivate(LOWORD(wparam) != WA_INACTIVE);
+      return 0;
+    case DM_GETDEFID:
+      return MAKELRESULT(ID_Command1, DC_HASDEFID);
+    case WM_CLOSE:
+      controller_.Unload();  // ends the process
+    case WM_DESTROY:
+      platform::SetMessageOwner(nullptr);
+      PostQuitMessage(0);
+      return 0;
+    default:
+      return DefWindowProcA(window_, message, wparam, lparam);
+  }
+}
+
+bool MainWindow::OnCreate() {
+  font_.reset(CreateFontA(-FontHeightPixels(dpi_), 0, 0, 0, layout::kFontWeight, FALSE, FALSE,
+                          FALSE, layout::kFontCharset, OUT_DEFAULT_PRECIS, CLIP_DEFAULT_PRECIS,
+                          DEFAULT_QUALITY, DEFAULT_PITCH | FF_DONTCARE, layout::kFontFace));
+  background_ = platform::LoadJpegResource(instance_, IDR_BACKGROUND, dpi_, layout::kPictureDpi);
+  SendMessageA(window_, WM_SETFONT, reinterpret_cast<WPARAM>(font_.get()), FALSE);
+  CreateControls();
+  FitClientArea();
+  platform::SetMessageOwner(window_);
+  return Control(ID_Option1) != nullptr;
+}
+
+void MainWindow::CreateControls() {
+  // Created in tab order. Check1 and OK each make a group of their own, the
+  // option buttons one together, so the arrow keys move only between those.
+  CreateControl(ID_Check1, layout::kCheck1Caption, BS_3STATE | WS_GROUP, layout::kCheck1);
+  CreateControl(ID_Command1, layout::kCommand1Caption, BS_DEFPUSHBUTTON | WS_GROUP | WS_TABSTOP,
+                layout::kCommand1);
+  CreateControl(ID_Option2, layout::kOption2Caption, BS_AUTORADIOBUTTON | WS_GROUP,
+                layout::kOption2);
+  CreateControl(ID_Option1, layout::kOption1Caption, BS_AUTORADIOBUTTON, layout::kOption1);
+  SelectOption(ID_Option1);
+}
+
+HWND MainWindow::CreateControl(int id, const char* caption, DWORD style,
+                               const layout::TwipsRect& place) {
+  const PixelRect pixels = ToPixels(place, dpi_);
+  const HWND control =
+      CreateWindowExA(0, "BUTTON", caption, WS_CHILD | WS_VISIBLE | style, pixels.left, pixels.top,
+                      pixels.width, pixels.height, window_,
+                      reinterpret_cast<HMENU>(static_cast<INT_PTR>(id)), instance_, nullptr);
+  SendMessageA(control, WM_SETFONT, reinterpret_cast<WPARAM>(font_.get()), FALSE);
+  return control;
+}
+
+// The menu bar could take two lines at a large font size; whatever it takes,
+// the client area keeps its designed size.
+void MainWindow::FitClientArea() {
+  RECT client{};
+  GetClientRect(window_, &client);
+  const int missing_width = TwipsToPixels(layout::kClientWidth, dpi_) - client.right;
+  const int missing_height = TwipsToPixels(layout::kClientHeight, dpi_) - client.bottom;
+  if (missing_width == 0 && missing_height == 0) return;
+  RECT frame{};
+  GetWindowRect(window_, &frame);
+  SetWindowPos(window_, nullptr, frame.left, frame.top - missing_height / 2,
+               frame.right - frame.left + missing_width, frame.bottom - frame.top + missing_height,
+               SWP_NOZORDER | SWP_NOACTIVATE);
+}
+
+void MainWindow::OnPaint() {
+  PAINTSTRUCT paint{};
+  const HDC dc = BeginPaint(window_, &paint);
+  const platform::OwnedDc picture(background_ ? CreateCompatibleDC(dc) : nullptr);
+  if (picture) {
+    const HGDIOBJ old = SelectObject(picture.get(), background_.get());
+    BitBlt(dc, paint.rcPaint.left, paint.rcPaint.top, paint.rcPaint.right - paint.rcPaint.left,
+           paint.rcPaint.bottom - paint.rcPaint.top, picture.get(), paint.rcPaint.left,
+           paint.rcPaint.top, SRCCOPY);
+    SelectObject(picture.get(), old);
+  } else {
+    FillRect(dc, &paint.rcPaint, GetSysColorBrush(COLOR_BTNFACE));
+  }
+  EndPaint(window_, &paint);
+}
+
+// The option buttons sit on the picture as white patches.
+LRESULT MainWindow::OnOptionColour(HDC dc) {
+  SetBkColor(dc, RGB(255, 255, 255));
+  return reinterpret_cast<LRESULT>(GetStockObject(WHITE_BRUSH));
+}
+
+void MainWindow::OnCommand(int id) {
+  switch (id) {
+    case ID_Option1:
+      SelectOption(ID_Option1);
+      controller_.Option1Click();
+      break;
+    case ID_Option2:
+      SelectOption(ID_Option2);
+      controller_.Option2Click();
+      break;
+    case ID_Command1:
+      controller_.ApplySelection();
+      break;
+    case ID_M_Activate:
+      controller_.M_ActivateClick();
+      break;
+    case ID_M_DeActivate:
+      controller_.M_DeActivateClick();
+      break;
+    case ID_M_Exit:
+      controller_.M_ExitClick();  // ends the process
+    case ID_M_Version:
+      ShowVersions();
+      break;
+    case ID_M_About:
+      ShowAbout();
+      break;
+    case ID_M_Site:
+      platform::OpenWebSite(window_, kWebSite);
+      break;
+  }
+}
+
+// Focus leaves with the window and comes back to where it was, or to OK.
+void MainWindow::OnActivate(bool active) {
+  if (!active) {
+    const HWND focus = GetFocus();
+    if (focus && IsChild(window_, focus)) focus_when_inactive_ = focus;
+    return;
+  }
+  SetFocus(focus_when_inactive_ ? focus_when_inactive_ : Control(ID_Command1));
+}
+
+bool MainWindow::Option1Selected() const {
+  return IsDlgButtonChecked(window_, ID_Option1) == BST_CHECKED;
+}
+
+bool MainWindow::Option2Selected() const {
+  return IsDlgButtonChecked(window_, ID_Option2) == BST_CHECKED;
+}
+
+void MainWindow::SelectOption1() { SelectOption(ID_Option1); }
+
+void MainWindow::SelectOption2() { SelectOption(ID_Option2); }
+
+// Only the selected option button is a tab stop, so Tab lands on it and never
+// selects the other one by giving it the focus.
+void MainWindow::SelectOption(int id) {
+  CheckRadioButton(window_, ID_Option1, ID_Option2, id);
+  for (const int option : {ID_Option1, ID_Option2}) {
+    const HWND button = Control(option);
+    const LONG_PTR style = GetWindowLongPtrA(button, GWL_STYLE);
+    SetWindowLongPtrA(button, GWL_STYLE,
+                      option == id ? style | WS_TABSTOP : style & ~LONG_PTR{WS_TABSTOP});
+  }
+}
+
+std::int16_t MainWindow::Check1Value() const {
+  return static_cast<std::int16_t>(SendMessageA(Control(ID_Check1), BM_GETCHECK, 0, 0));
+}
+
+void MainWindow::SetCheck1Value(std::int16_t value) {
+  SendMessageA(Control(ID_Check1), BM_SETCHECK, static_cast<WPARAM>(value), 0);
+}
+
+}  // namespace gemlink

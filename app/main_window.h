@@ -1,0 +1,63 @@
+// The main window, Form1: the background picture, the option buttons
+// "Activate" and "DeActivate", OK, the hidden check box that holds the pending
+// value, and the File, Help and About menus. It binds every control and menu
+// item to its handler; the behaviour lives in the activation logic.
+#pragma once
+
+#include <windows.h>
+
+#include "app/activation.h"
+#include "platform/owned_handle.h"
+#include "resources/layout.h"
+
+namespace gemlink {
+
+class MainWindow final : public SelectionView {
+ public:
+  explicit MainWindow(HINSTANCE instance) : instance_(instance) {}
+  MainWindow(const MainWindow&) = delete;
+  MainWindow& operator=(const MainWindow&) = delete;
+
+  // Creates the window, hidden, in its design state: "Activate" selected,
+  // pending value 0. False if Windows would not create it.
+  bool Create();
+  // Start-up, before the window is first seen; ends a second copy.
+  void Load();
+  void Show(int show_command);
+
+  // Lets the dialog keys (Tab, arrows, Enter) work as in any dialog.
+  bool HandleDialogKeys(MSG& message);
+
+  bool Option1Selected() const override;
+  bool Option2Selected() const override;
+  void SelectOption1() override;
+  void SelectOption2() override;
+  std::int16_t Check1Value() const override;
+  void SetCheck1Value(std::int16_t value) override;
+
+ private:
+  static LRESULT CALLBACK WindowProcedure(HWND window, UINT message, WPARAM wparam, LPARAM lparam);
+  LRESULT HandleMessage(UINT message, WPARAM wparam, LPARAM lparam);
+
+  bool OnCreate();
+  void OnPaint();
+  void OnCommand(int id);
+  void OnActivate(bool active);
+  LRESULT OnOptionColour(HDC dc);
+
+  void CreateControls();
+  HWND CreateControl(int id, const char* caption, DWORD style, const layout::TwipsRect& place);
+  HWND Control(int id) const { return GetDlgItem(window_, id); }
+  void SelectOption(int id);
+  void FitClientArea();
+
+  HINSTANCE instance_;
+  HWND window_ = nullptr;
+  int dpi_ = 96;
+  HWND focus_when_inactive_ = nullptr;
+  platform::OwnedFont font_;
+  platform::OwnedBitmap background_;
+  ActivationController controller_{*this};
+};
+
+}  // namespace gemlink

@@ -1,0 +1,43 @@
+#include "app/information.h"
+
+#include <gtest/gtest.h>
+
+#include <vector>
+
+#include "app/geometry.h"
+#include "tests/support/message_recorder.h"
+
+namespace {
+
+using test_support::ShownMessage;
+using test_support::ShownMessages;
+
+TEST(Information, VersionsAndAboutShowTheirTextsWordForWord) {
+  ShownMessages().clear();
+  gemlink::ShowVersions();
+  gemlink::ShowAbout();
+  EXPECT_EQ(ShownMessages(),
+            (std::vector<ShownMessage>{
+                {"Yahoo! Messenger\r\nv5, v6, v7, v8, v9, v10, v11, v11.5 ", 64, "Versions"},
+                {"Coding By Robin Example\r\nMobile: 555-0147\r\nWebSite: "
+                 "http://www.example.com\r\nCopyright (C) 2025-2026 Gemlink ",
+                 64, "About"}}));
+}
+
+TEST(Geometry, TwipsBecomeThePixelsNearestThemAtAnyDpi) {
+  EXPECT_EQ(gemlink::TwipsToPixels(4230, 96), 282);
+  EXPECT_EQ(gemlink::TwipsToPixels(2685, 96), 179);
+  EXPECT_EQ(gemlink::TwipsToPixels(1100, 96), 73);    // 73.3
+  EXPECT_EQ(gemlink::TwipsToPixels(4230, 120), 353);  // 352.5: halves go up
+  EXPECT_EQ(gemlink::TwipsToPixels(2025, 120), 169);  // 168.75
+  EXPECT_EQ(gemlink::TwipsToPixels(975, 120), 81);    // 81.25
+  EXPECT_EQ(gemlink::ToPixels({2880, 2025, 975, 315}, 144), (gemlink::PixelRect{288, 203, 98, 32}));
+}
+
+TEST(Geometry, TheFontNeverRoundsUpPastItsSize) {
+  EXPECT_EQ(gemlink::FontHeightPixels(96), 11);
+  EXPECT_EQ(gemlink::FontHeightPixels(120), 13);  // 13.75
+  EXPECT_EQ(gemlink::FontHeightPixels(144), 16);  // 16.5
+}
+
+}  // namespace
