@@ -1,0 +1,357 @@
+// The real Gemlink.exe, driven from outside under Wine as a user would drive
+// it, with its effects read back from the registry.
+#include <gtest/gtest.h>
+
+#include <windows.h>
+
+#include <fstream>
+#include <map>
+#include <string>
+#include <vector>
+
+#include "platform/owned_handle.h"
+#include "resources/resource.h"
+#include "tests/e2e/gemlink_process.h"
+#include "tests/support/registry_fixture.h"
+
+namespace {
+
+using e2e::GemlinkProcess;
+using e2e::MessageIcon;
+using test_registry::kCurrentUser;
+
+constexpr char kMessenger[] = "Software\\yahoo";
+constexpr char kPager[] = "Software\\yahoo\\pager";
+constexpr char kTest[] = "Software\\yahoo\\pager\\Test";
+constexpr char kBrowserKey[] = "Software\\Wine\\WineBrowser";
+
+constexpr char kWasActive[] = "Was active  ";
+constexpr char kWasInactive[] = "Was inactive  ";
+constexpr char kNotSaved[] =
+    "The setting could not be saved. Check that Yahoo! Messenger is installed for this Windows "
+    "user.";
+
+struct Box {
+  int left, top, width, height;
+  bool operator==(const Box&) const = default;
+};
+
+void PrintTo(const Box& box, std::ostream* out) {
+  *out << '(' << box.left << ", " << box.top << ", " << box.width << ", " << box.height << ')';
+}
+
+// Where everything must be, in pixels, at the two DPI settings the layout is
+// checked at: twips divided by 15 and by 12, rounded to the nearest pixel.
+struct Geometry {
+  int client_width, client_height;
+  Box command1, option2, option1, check1;
+};
+const std::map<int, Geometry> kGeometry = {
+    {96, {282, 179, {192, 135, 65, 21}, {88, 136, 73, 17}, {24, 136, 60, 17}, {16, 208, 57, 17}}},
+    {120, {353, 224, {240, 169, 81, 26}, {110, 170, 92, 21}, {30, 170, 75, 21}, {20, 260, 71, 21}}},
+};
+
+int ScreenDpi() { return GetDeviceCaps(platform::ScreenDc().get(), LOGPIXELSY); }
+
+Box PlaceInClient(HWND control) {
+  RECT place{};
+  GetWindowRect(control, &place);
+  MapWindowPoints(nullptr, GetParent(control), reinterpret_cast<POINT*>(&place), 2);
+  return {place.left, place.top, place.right - place.left, place.bottom - place.top};
+}
+
+std::string TextOf(HWND window) {
+  char text[256] = {};
+  GetWindowTextA(window, text, sizeof text);
+  return text;
+}
+
+class Gemlink : public ::testing::Test {
+ protected:
+  void SetUp() override {
+    test_registry::DeleteKey(kCurrentUser, kMessenger);
+    test_registry::CreateKey(kCurrentUser, kTest);
+    StorePlural(0);
+  }
+  void TearDown() override { test_registry::DeleteKey(kCurrentUser, kMessenger); }
+
+  static void StorePlural(std::uint32_t value) {
+    test_registry::SetValue(kCurrentUser, kTest, "Plural", test_registry::Dword(value));
+  }
+  static std::optional<test_registry::StoredValue> StoredPlural() {
+    return test_registry::FindValue(kCurrentUser, kTest, "Plural");
+  }
+
+  // Starts Gemlink and waits for its window.
+  static void Start(GemlinkProcess& gemlink) { ASSERT_NE(gemlink.WaitForWindow(), nullptr); }
+
+  // Expects exactly one message box, with this text, icon and caption, and
+  // dismisses it.
+  static void ExpectMessage(const GemlinkProcess& gemlink, const std::string& text,
+                            MessageIcon icon, const std::string& caption) {
+    const auto box = gemlink.WaitForMessageBox();
+    ASSERT_TRUE(box.has_value()) << "no message box for: " << text;
+    EXPECT_EQ(box->text, text);
+    EXPECT_EQ(box->icon, icon) << text;
+    EXPECT_EQ(box->caption, caption);
+    EXPECT_EQ(GetWindow(box->box, GW_OWNER), gemlink.window()) << "modal to the main window";
+    EXPECT_FALSE(IsWindowEnabled(gemlink.window())) << "the main window waits for the box";
+    EXPECT_TRUE(gemlink.Dismiss(*box));
+  }
+
+  static void ExpectNoMessage(const GemlinkProcess& gemlink) {
+    EXPECT_FALSE(gemlink.WaitForMessageBox(1500).has_value());
+  }
+};
+
+TEST_F(Gemlink, OpensAsDesignedAtTheScreensDpi) {
+  const auto geometry = kGeometry.find(ScreenDpi());
+  if (geometry == kGeometry.end()) GTEST_SKIP() << "no layout table for " << ScreenDpi() << " DPI";
+  const Geometry& expected = geometry->second;
+
+  GemlinkProcess gemlink;
+  Start(gemlink);
+  const HWND window = gemlink.window();
+  EXPECT_EQ(TextOf(window), "Gemlink v1.1");
+
+  const LONG style = GetWindowLongA(window, GWL_STYLE);
+  EXPECT_EQ(style & (WS_CAPTION | WS_SYSMENU), WS_CAPTION | WS_SYSMENU);
+  EXPECT_EQ(style & (WS_THICKFRAME | WS_MINIMIZEBOX | WS_MAXIMIZEBOX), 0);
+
+  RECT client{};
+  GetClientRect(window, &client);
+  EXPECT_EQ(client.right, expected.client_width);
+  EXPECT_EQ(client.bottom, expected.client_height);
+
+  RECT frame{};
+  GetWindowRect(window, &frame);
+  EXPECT_NEAR(frame.left + frame.right, GetSystemMetrics(SM_CXSCREEN), 1) << "centred";
+  EXPECT_NEAR(frame.top + frame.bottom, GetSystemMetrics(SM_CYSCREEN), 1) << "centred";
+
+  struct Expected {
+    int id;
+    const char* caption;
+    LONG kind;
+    Box place;
+  };
+  for (const Expected& control :
+       {Expected{ID_Command1, "OK", BS_DEFPUSHBUTTON, expected.command1},
+        Expected{ID_Option2, "DeActivate", BS_AUTORADIOBUTTON, expected.option2},
+        Expected{ID_Option1, "Activate", BS_AUTORADIOBUTTON, expected.option1},
+        Expected{ID_Check1, "Check", BS_3STATE, expected.check1}}) {
+    const HWND handle = gemlink.Control(control.id);
+    ASSERT_NE(handle, nullptr) << control.caption;
+    EXPECT_EQ(TextOf(handle), control.caption);
+    EXPECT_EQ(GetWindowLongA(handle, GWL_STYLE) & BS_TYPEMASK, control.kind) << control.caption;
+    EXPECT_EQ(PlaceInClient(handle), control.place) << control.caption;
+  }
+  EXPECT_GE(PlaceInClient(gemlink.Control(ID_Check1)).top, expected.client_height)
+      << "Check1 is never seen";
+
+  EXPECT_TRUE(gemlink.IsChecked(ID_Option1));
+  EXPECT_FALSE(gemlink.IsChecked(ID_Option2));
+  EXPECT_EQ(gemlink.CheckState(ID_Check1), 1) << "start-up leaves the pending value at 1";
+  EXPECT_EQ(gemlink.Focus(), gemlink.Control(ID_Command1));
+
+  EXPECT_TRUE(e2e::SaveScreenshot(window, e2e::ProgramFolder() + "..\\screenshots\\main-window-" +
+                                              std::to_string(ScreenDpi()) + "dpi.bmp"));
+}
+
+// Drawn unscaled, the picture would end 283 pixels in; scaled with the layout
+// it reaches the name's last letters past that point.
+TEST_F(Gemlink, ScalesThePictureWithTheLayout) {
+  if (ScreenDpi() <= 96) GTEST_SKIP() << "the picture is drawn as designed at 96 DPI";
+  GemlinkProcess gemlink;
+  Start(gemlink);
+  POINT origin{0, 0};
+  ClientToScreen(gemlink.window(), &origin);
+  const platform::ScreenDc screen;
+  int title_pixels = 0;
+  for (int y = 30; y < 110; ++y) {
+    for (int x = 290; x < 340; ++x) {
+      const COLORREF pixel = GetPixel(screen.get(), origin.x + x, origin.y + y);
+      if (GetRValue(pixel) < 70 && GetGValue(pixel) < 100 && GetBValue(pixel) > 60 &&
+          GetBValue(pixel) < 140) {
+        ++title_pixels;
+      }
+    }
+  }
+  EXPECT_GT(title_pixels, 30);
+}
+
+TEST_F(Gemlink, OkWritesTheSelectionAndConfirmsIt) {
+  GemlinkProcess gemlink;
+  Start(gemlink);
+  EXPECT_EQ(StoredPlural(), test_registry::Dword(0)) << "start-up writes nothing";
+
+  gemlink.Click(ID_Command1);
+  ExpectMessage(gemlink, kWasActive, MessageIcon::kInformation, "Gemlink");
+  EXPECT_EQ(StoredPlural(), test_registry::Dword(1));
+
+  gemlink.Click(ID_Option2);
+  gemlink.Settle();
+  EXPECT_TRUE(gemlink.IsChecked(ID_Option2));
+  EXPECT_FALSE(gemlink.IsChecked(ID_Option1));
+  EXPECT_EQ(gemlink.CheckState(ID_Check1), 0);
+  EXPECT_EQ(StoredPlural(), test_registry::Dword(1)) << "an option button alone writes nothing";
+
+  gemlink.Click(ID_Command1);
+  ExpectMessage(gemlink, kWasInactive, MessageIcon::kInformation, "Gemlink");
+  EXPECT_EQ(StoredPlural(), test_registry::Dword(0));
+}
+
+TEST_F(Gemlink, FileMenuItemsSelectWriteAndConfirmAtOnce) {
+  GemlinkProcess gemlink;
+  Start(gemlink);
+
+  gemlink.ChooseMenuItem(ID_M_DeActivate);
+  ExpectMessage(gemlink, kWasInactive, MessageIcon::kInformation, "Gemlink");
+  EXPECT_EQ(StoredPlural(), test_registry::Dword(0));
+  EXPECT_TRUE(gemlink.IsChecked(ID_Option2));
+  EXPECT_FALSE(gemlink.IsChecked(ID_Option1));
+
+  gemlink.ChooseMenuItem(ID_M_Activate);
+  ExpectMessage(gemlink, kWasActive, MessageIcon::kInformation, "Gemlink");
+  EXPECT_EQ(StoredPlural(), test_registry::Dword(1));
+  EXPECT_TRUE(gemlink.IsChecked(ID_Option1));
+}
+
+TEST_F(Gemlink, HelpAndAboutTellWithoutTouchingTheSetting) {
+  GemlinkProcess gemlink;
+  Start(gemlink);
+
+  gemlink.ChooseMenuItem(ID_M_Version);
+  ExpectMessage(gemlink, "Yahoo! Messenger\r\nv5, v6, v7, v8, v9, v10, v11, v11.5 ",
+                MessageIcon::kInformation, "Versions");
+  gemlink.ChooseMenuItem(ID_M_About);
+  ExpectMessage(gemlink,
+                "Coding By Robin Example\r\nMobile: 555-0147\r\nWebSite: "
+                "http://www.example.com\r\nCopyright (C) 2025-2026 Gemlink ",
+                MessageIcon::kInformation, "About");
+
+  EXPECT_EQ(StoredPlural(), test_registry::Dword(0));
+  EXPECT_TRUE(gemlink.IsChecked(ID_Option1));
+}
+
+TEST_F(Gemlink, VisitWebSiteOpensTheSiteAndShowsNothing) {
+  DeleteFileA(GEMLINK_URL_LOG);
+  test_registry::CreateKey(kCurrentUser, kBrowserKey);
+  test_registry::SetValue(kCurrentUser, kBrowserKey, "Browsers",
+                          test_registry::Text(GEMLINK_URL_LOGGER));
+
+  GemlinkProcess gemlink;
+  Start(gemlink);
+  gemlink.ChooseMenuItem(ID_M_Site);
+
+  std::string opened;
+  for (int tries = 0; tries < 300 && opened.empty(); ++tries) {
+    Sleep(50);
+    std::ifstream log(GEMLINK_URL_LOG);
+    std::getline(log, opened);
+  }
+  test_registry::DeleteValue(kCurrentUser, kBrowserKey, "Browsers");
+  // Wine's browser launcher hands the address on in its canonical form.
+  EXPECT_EQ(opened, "http://www.example.com/");
+  ExpectNoMessage(gemlink);
+  EXPECT_EQ(gemlink.VisibleWindows(), std::vector<HWND>{gemlink.window()});
+  EXPECT_TRUE(IsWindowEnabled(gemlink.window()));
+}
+
+TEST_F(Gemlink, WithoutTheMessengersKeyOkSaysSoAndCreatesNothing) {
+  test_registry::DeleteKey(kCurrentUser, kPager);
+  GemlinkProcess gemlink;
+  Start(gemlink);
+
+  gemlink.Click(ID_Command1);
+  ExpectMessage(gemlink, kNotSaved, MessageIcon::kError, "Gemlink");
+  gemlink.ChooseMenuItem(ID_M_DeActivate);
+  ExpectMessage(gemlink, kNotSaved, MessageIcon::kError, "Gemlink");
+  EXPECT_FALSE(test_registry::KeyExists(kCurrentUser, kPager));
+}
+
+TEST_F(Gemlink, ASecondCopyEndsWithoutAWindowAndTheFirstKeepsWorking) {
+  GemlinkProcess first;
+  Start(first);
+
+  GemlinkProcess second;
+  bool second_showed_a_window = false;
+  for (int tries = 0; tries < 750 && !second.WaitForExit(20); ++tries) {
+    second_showed_a_window |= !second.VisibleWindows().empty();
+  }
+  EXPECT_EQ(second.ExitCode(), 0u);
+  EXPECT_FALSE(second_showed_a_window);
+
+  first.ChooseMenuItem(ID_M_DeActivate);
+  ExpectMessage(first, kWasInactive, MessageIcon::kInformation, "Gemlink");
+  EXPECT_EQ(StoredPlural(), test_registry::Dword(0));
+}
+
+TEST_F(Gemlink, ExitTheCloseBoxAndAltF4EndTheProgramWithoutWriting) {
+  StorePlural(7);
+  {
+    GemlinkProcess gemlink;
+    Start(gemlink);
+    gemlink.ChooseMenuItem(ID_M_Exit);
+    EXPECT_TRUE(gemlink.WaitForExit());
+  }
+  {
+    GemlinkProcess gemlink;
+    Start(gemlink);
+    gemlink.Close();
+    EXPECT_TRUE(gemlink.WaitForExit());
+  }
+  {
+    GemlinkProcess gemlink;
+    Start(gemlink);
+    GemlinkProcess::PressKey(VK_F4, false, true);
+    EXPECT_TRUE(gemlink.WaitForExit());
+  }
+  EXPECT_EQ(StoredPlural(), test_registry::Dword(7));
+}
+
+TEST_F(Gemlink, TheKeyboardWorksAsInAnyDialog) {
+  GemlinkProcess gemlink;
+  Start(gemlink);
+  SetForegroundWindow(gemlink.window());
+  gemlink.Settle();
+  auto press = [&gemlink](WORD key, bool shift = false) {
+    GemlinkProcess::PressKey(key, shift);
+    gemlink.Settle();
+  };
+  const HWND ok = gemlink.Control(ID_Command1);
+  const HWND activate = gemlink.Control(ID_Option1);
+  const HWND deactivate = gemlink.Control(ID_Option2);
+  ASSERT_EQ(gemlink.Focus(), ok);
+
+  press(VK_TAB);
+  EXPECT_EQ(gemlink.Focus(), activate) << "Tab lands on the selected option";
+  EXPECT_TRUE(gemlink.IsChecked(ID_Option1));
+  press(VK_TAB);
+  EXPECT_EQ(gemlink.Focus(), ok) << "and comes back to OK, never to a hidden control";
+  press(VK_TAB, true);
+  EXPECT_EQ(gemlink.Focus(), activate);
+
+  press(VK_DOWN);
+  EXPECT_EQ(gemlink.Focus(), deactivate) << "arrows move within the option group";
+  EXPECT_TRUE(gemlink.IsChecked(ID_Option2));
+  EXPECT_EQ(gemlink.CheckState(ID_Check1), 0);
+  EXPECT_EQ(StoredPlural(), test_registry::Dword(0));
+
+  StorePlural(5);
+  press(VK_RETURN);
+  ExpectMessage(gemlink, kWasInactive, MessageIcon::kInformation, "Gemlink");
+  EXPECT_EQ(StoredPlural(), test_registry::Dword(0)) << "Enter presses OK";
+  gemlink.Settle();
+  EXPECT_EQ(gemlink.Focus(), deactivate) << "the focus comes back after the message";
+
+  press(VK_TAB);
+  EXPECT_EQ(gemlink.Focus(), ok);
+  press(VK_TAB);
+  EXPECT_EQ(gemlink.Focus(), deactivate);
+  press(VK_UP);
+  EXPECT_EQ(gemlink.Focus(), activate);
+  EXPECT_TRUE(gemlink.IsChecked(ID_Option1));
+  EXPECT_EQ(gemlink.CheckState(ID_Check1), 1);
+}
+
+}  // namespace

@@ -1,0 +1,248 @@
+#include "tests/e2e/gemlink_process.h"
+
+#include <fstream>
+
+namespace e2e {
+namespace {
+
+constexpr DWORD kPollMs = 20;
+constexpr char kMainWindowClass[] = "Gemlink.Form1";
+// Child ids of the static controls in a message box.
+constexpr int kMessageIconId = 1088;  // Wine's; Windows uses 20
+constexpr int kMessageTextId = 0xFFFF;
+
+template <typename Condition>
+bool WaitFor(DWORD timeout_ms, Condition condition) {
+  const DWORD start = GetTickCount();
+  while (!condition()) {
+    if (GetTickCount() - start > timeout_ms) return false;
+    Sleep(kPollMs);
+  }
+  return true;
+}
+
+std::string TextOf(HWND window) {
+  char text[1024] = {};
+  DWORD_PTR ignored = 0;
+  SendMessageTimeoutA(window, WM_GETTEXT, sizeof text, reinterpret_cast<LPARAM>(text),
+                      SMTO_ABORTIFHUNG, 2000, &ignored);
+  return text;
+}
+
+std::string ClassOf(HWND window) {
+  char name[64] = {};
+  GetClassNameA(window, name, sizeof name);
+  return name;
+}
+
+struct ProcessWindows {
+  DWORD process_id;
+  std::vector<HWND> windows;
+};
+
+BOOL CALLBACK CollectVisible(HWND window, LPARAM context) {
+  auto* found = reinterpret_cast<ProcessWindows*>(context);
+  DWORD process_id = 0;
+  GetWindowThreadProcessId(window, &process_id);
+  if (process_id == found->process_id && IsWindowVisible(window)) found->windows.push_back(window);
+  return TRUE;
+}
+
+// Tells the icons apart by their colours: the information icon is blue, the
+// error icon red. Read from the screen, as the user sees them.
+MessageIcon IconOf(HWND box) {
+  const HWND icon = GetDlgItem(box, kMessageIconId);
+  if (!icon || !IsWindowVisible(icon)) return MessageIcon::kNone;
+  RECT place{};
+  GetWindowRect(icon, &place);
+  const platform::ScreenDc screen;
+  int blue = 0;
+  int red = 0;
+  for (int y = place.top; y < place.bottom; ++y) {
+    for (int x = place.left; x < place.right; ++x) {
+      const COLORREF pixel = GetPixel(screen.get(), x, y);
+      const int r = GetRValue(pixel), g = GetGValue(pixel), b = GetBValue(pixel);
+      if (b > 150 && b > r + 60 && b > g) ++blue;
+      if (r > 150 && r > g + 80 && r > b + 80) ++red;
+    }
+  }
+  if (blue > 50 && blue > 4 * red) return MessageIcon::kInformation;
+  if (red > 50 && red > 4 * blue) return MessageIcon::kError;
+  return MessageIcon::kOther;
+}
+
+}  // namespace
+
+std::string ProgramFolder() {
+  char path[MAX_PATH] = {};
+  GetModuleFileNameA(nullptr, path, MAX_PATH);
+  std::string folder = path;
+  return folder.substr(0, folder.find_last_of("\\/") + 1);
+}
+
+GemlinkProcess::GemlinkProcess() {
+  // Quoted, as the folder may hold blanks.
+  std::string command = ProgramFolder();
+  command.insert(0, 1, '"');
+  command += "Gemlink.exe\"";
+  STARTUPINFOA startup{};
+  startup.cb = sizeof startup;
+  PROCESS_INFORMATION started{};
+  if (CreateProcessA(nullptr, command.data(), nullptr, nullptr, FALSE, 0, nullptr, nullptr,
+                     &startup, &started)) {
+    process_.reset(started.hProcess);
+    thread_.reset(started.hThread);
+    process_id_ = started.dwProcessId;
+    thread_id_ = started.dwThreadId;
+  }
+}
+
+GemlinkProcess::~GemlinkProcess() {
+  if (process_ && WaitForSingleObject(process_.get(), 0) == WAIT_TIMEOUT) {
+    TerminateProcess(process_.get(), 1);
+    WaitForSingleObject(process_.get(), 5000);
+  }
+}
+
+HWND GemlinkProcess::WaitForWindow(DWORD timeout_ms) {
+  WaitFor(timeout_ms, [this] {
+    for (HWND window : VisibleWindows()) {
+      if (ClassOf(window) == kMainWindowClass) window_ = window;
+    }
+    return window_ != nullptr;
+  });
+  if (window_) Settle();
+  return window_;
+}
+
+void GemlinkProcess::Click(int control_id) const {
+  PostMessageA(Control(control_id), BM_CLICK, 0, 0);
+}
+
+void GemlinkProcess::ChooseMenuItem(int item_id) const {
+  PostMessageA(window_, WM_COMMAND, MAKEWPARAM(item_id, 0), 0);
+}
+
+void GemlinkProcess::Close() const { PostMessageA(window_, WM_SYSCOMMAND, SC_CLOSE, 0); }
+
+void GemlinkProcess::PressKey(WORD key, bool with_shift, bool with_alt) {
+  std::vector<INPUT> inputs;
+  auto add = [&inputs](WORD virtual_key, DWORD flags) {
+    INPUT input{};
+    input.type = INPUT_KEYBOARD;
+    input.ki.wVk = virtual_key;
+    input.ki.dwFlags = flags;
+    inputs.push_back(input);
+  };
+  if (with_alt) add(VK_MENU, 0);
+  if (with_shift) add(VK_SHIFT, 0);
+  add(key, 0);
+  add(key, KEYEVENTF_KEYUP);
+  if (with_shift) add(VK_SHIFT, KEYEVENTF_KEYUP);
+  if (with_alt) add(VK_MENU, KEYEVENTF_KEYUP);
+  SendInput(static_cast<UINT>(inputs.size()), inputs.data(), sizeof(INPUT));
+}
+
+void GemlinkProcess::Settle() const {
+  // A sent message is handled only after the ones queued before it.
+  DWORD_PTR ignored = 0;
+  SendMessageTimeoutA(window_, WM_NULL, 0, 0, SMTO_NORMAL, 5000, &ignored);
+  Sleep(50);
+  SendMessageTimeoutA(window_, WM_NULL, 0, 0, SMTO_NORMAL, 5000, &ignored);
+}
+
+HWND GemlinkProcess::Focus() const {
+  GUITHREADINFO info{};
+  info.cbSize = sizeof info;
+  if (!GetGUIThreadInfo(thread_id_, &info)) return nullptr;
+  return info.hwndFocus;
+}
+
+int GemlinkProcess::CheckState(int control_id) const {
+  return static_cast<int>(SendMessageA(Control(control_id), BM_GETCHECK, 0, 0));
+}
+
+bool GemlinkProcess::IsChecked(int control_id) const {
+  return CheckState(control_id) == BST_CHECKED;
+}
+
+std::optional<MessageBoxSeen> GemlinkProcess::WaitForMessageBox(DWORD timeout_ms) const {
+  HWND box = nullptr;
+  WaitFor(timeout_ms, [this, &box] {
+    for (HWND window : VisibleWindows()) {
+      if (ClassOf(window) == "#32770") box = window;
+    }
+    return box != nullptr;
+  });
+  if (!box) return std::nullopt;
+  // Let it finish drawing before its icon is read off the screen.
+  DWORD_PTR ignored = 0;
+  SendMessageTimeoutA(box, WM_NULL, 0, 0, SMTO_NORMAL, 5000, &ignored);
+  Sleep(150);
+  char caption[256] = {};
+  GetWindowTextA(box, caption, sizeof caption);
+  return MessageBoxSeen{box, caption, TextOf(GetDlgItem(box, kMessageTextId)), IconOf(box)};
+}
+
+bool GemlinkProcess::Dismiss(const MessageBoxSeen& box) const {
+  PostMessageA(box.box, WM_COMMAND, MAKEWPARAM(IDOK, BN_CLICKED), 0);
+  return WaitFor(5000, [this, &box] { return !IsWindow(box.box) && IsWindowEnabled(window_); });
+}
+
+bool GemlinkProcess::WaitForExit(DWORD timeout_ms) const {
+  return WaitForSingleObject(process_.get(), timeout_ms) == WAIT_OBJECT_0;
+}
+
+std::optional<DWORD> GemlinkProcess::ExitCode() const {
+  DWORD code = 0;
+  if (!GetExitCodeProcess(process_.get(), &code) || code == STILL_ACTIVE) return std::nullopt;
+  return code;
+}
+
+std::vector<HWND> GemlinkProcess::VisibleWindows() const {
+  ProcessWindows found{process_id_, {}};
+  EnumWindows(CollectVisible, reinterpret_cast<LPARAM>(&found));
+  return found.windows;
+}
+
+bool SaveScreenshot(HWND window, const std::string& path) {
+  RECT place{};
+  GetWindowRect(window, &place);
+  const int width = place.right - place.left;
+  const int height = place.bottom - place.top;
+
+  BITMAPINFOHEADER header{};
+  header.biSize = sizeof header;
+  header.biWidth = width;
+  header.biHeight = height;
+  header.biPlanes = 1;
+  header.biBitCount = 24;
+  const DWORD row = (width * 3 + 3) & ~3u;
+  header.biSizeImage = row * height;
+  std::vector<char> pixels(header.biSizeImage);
+
+  {
+    const platform::ScreenDc screen;
+    const platform::OwnedDc memory(CreateCompatibleDC(screen.get()));
+    const platform::OwnedBitmap bitmap(CreateCompatibleBitmap(screen.get(), width, height));
+    const HGDIOBJ old = SelectObject(memory.get(), bitmap.get());
+    BitBlt(memory.get(), 0, 0, width, height, screen.get(), place.left, place.top, SRCCOPY);
+    SelectObject(memory.get(), old);
+    if (!GetDIBits(memory.get(), bitmap.get(), 0, height, pixels.data(),
+                   reinterpret_cast<BITMAPINFO*>(&header), DIB_RGB_COLORS)) {
+      return false;
+    }
+  }
+
+  BITMAPFILEHEADER file{};
+  file.bfType = 0x4D42;  // "BM"
+  file.bfOffBits = sizeof file + sizeof header;
+  file.bfSize = file.bfOffBits + header.biSizeImage;
+  std::ofstream out(path, std::ios::binary);
+  out.write(reinterpret_cast<const char*>(&file), sizeof file);
+  out.write(reinterpret_cast<const char*>(&header), sizeof header);
+  out.write(pixels.data(), static_cast<std::streamsize>(pixels.size()));
+  return static_cast<bool>(out);
+}
+
+}  // namespace e2e

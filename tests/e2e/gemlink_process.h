@@ -1,0 +1,75 @@
+// Drives a running Gemlink.exe from another process, as a user would: finds
+// its window and controls, clicks, types, chooses menu items, and reads and
+// dismisses the message boxes it shows. Every wait is bounded.
+#pragma once
+
+#include <windows.h>
+
+#include "platform/owned_handle.h"
+
+#include <optional>
+#include <string>
+#include <vector>
+
+namespace e2e {
+
+enum class MessageIcon { kNone, kInformation, kError, kOther };
+
+struct MessageBoxSeen {
+  HWND box = nullptr;
+  std::string caption;
+  std::string text;
+  MessageIcon icon = MessageIcon::kNone;
+};
+
+// The folder this test program runs from, where Gemlink.exe is built too.
+std::string ProgramFolder();
+
+class GemlinkProcess {
+ public:
+  // Starts Gemlink.exe; the process is ended, if still running, on destruction.
+  GemlinkProcess();
+  ~GemlinkProcess();
+  GemlinkProcess(const GemlinkProcess&) = delete;
+  GemlinkProcess& operator=(const GemlinkProcess&) = delete;
+
+  // The main window once it is visible, or nullptr after the timeout.
+  HWND WaitForWindow(DWORD timeout_ms = 15000);
+  HWND window() const { return window_; }
+  HWND Control(int id) const { return GetDlgItem(window_, id); }
+  DWORD process_id() const { return process_id_; }
+
+  // Posted, so a handler that shows a modal box does not block the driver.
+  void Click(int control_id) const;
+  void ChooseMenuItem(int item_id) const;
+  void Close() const;
+  // Real key strokes, to whichever window has the focus.
+  static void PressKey(WORD key, bool with_shift = false, bool with_alt = false);
+
+  // Waits until the program has handled everything sent so far.
+  void Settle() const;
+  HWND Focus() const;
+  bool IsChecked(int control_id) const;
+  int CheckState(int control_id) const;
+
+  std::optional<MessageBoxSeen> WaitForMessageBox(DWORD timeout_ms = 10000) const;
+  // True once no box is left and the main window takes input again.
+  bool Dismiss(const MessageBoxSeen& box) const;
+
+  bool WaitForExit(DWORD timeout_ms = 10000) const;
+  std::optional<DWORD> ExitCode() const;
+  // Every visible top-level window the process has.
+  std::vector<HWND> VisibleWindows() const;
+
+ private:
+  platform::OwnedHandle process_;
+  platform::OwnedHandle thread_;
+  DWORD process_id_ = 0;
+  DWORD thread_id_ = 0;
+  HWND window_ = nullptr;
+};
+
+// Saves a picture of the window as drawn on screen, frame included, as a BMP.
+bool SaveScreenshot(HWND window, const std::string& path);
+
+}  // namespace e2e
