@@ -12,11 +12,11 @@ constexpr int kMessageIconId = 1088;  // Wine's; Windows uses 20
 constexpr int kMessageTextId = 0xFFFF;
 
 template <typename Condition>
-bool WaitFor(DWORD timeout_ms, Condition condition) {
+bool WaitFor(DWORD timeout_ms, Condition condition, DWORD poll_ms = kPollMs) {
   const DWORD start = GetTickCount();
   while (!condition()) {
     if (GetTickCount() - start > timeout_ms) return false;
-    Sleep(kPollMs);
+    Sleep(poll_ms);
   }
   return true;
 }
@@ -166,14 +166,22 @@ bool GemlinkProcess::IsChecked(int control_id) const {
   return CheckState(control_id) == BST_CHECKED;
 }
 
-std::optional<MessageBoxSeen> GemlinkProcess::WaitForMessageBox(DWORD timeout_ms) const {
+HWND GemlinkProcess::WaitForBox(DWORD timeout_ms, DWORD poll_ms) const {
   HWND box = nullptr;
-  WaitFor(timeout_ms, [this, &box] {
-    for (HWND window : VisibleWindows()) {
-      if (ClassOf(window) == "#32770") box = window;
-    }
-    return box != nullptr;
-  });
+  WaitFor(
+      timeout_ms,
+      [this, &box] {
+        for (HWND window : VisibleWindows()) {
+          if (ClassOf(window) == "#32770") box = window;
+        }
+        return box != nullptr;
+      },
+      poll_ms);
+  return box;
+}
+
+std::optional<MessageBoxSeen> GemlinkProcess::WaitForMessageBox(DWORD timeout_ms) const {
+  const HWND box = WaitForBox(timeout_ms, kPollMs);
   if (!box) return std::nullopt;
   // Let it finish drawing before its icon is read off the screen.
   DWORD_PTR ignored = 0;
@@ -186,7 +194,13 @@ std::optional<MessageBoxSeen> GemlinkProcess::WaitForMessageBox(DWORD timeout_ms
 
 bool GemlinkProcess::Dismiss(const MessageBoxSeen& box) const {
   PostMessageA(box.box, WM_COMMAND, MAKEWPARAM(IDOK, BN_CLICKED), 0);
-  return WaitFor(5000, [this, &box] { return !IsWindow(box.box) && IsWindowEnabled(window_); });
+  return WaitFor(
+      5000, [this, &box] { return !IsWindow(box.box) && IsWindowEnabled(window_); }, 1);
+}
+
+bool GemlinkProcess::DismissNextMessageBox(DWORD timeout_ms) const {
+  const HWND box = WaitForBox(timeout_ms, 1);
+  return box && Dismiss(MessageBoxSeen{box, {}, {}, MessageIcon::kNone});
 }
 
 bool GemlinkProcess::WaitForExit(DWORD timeout_ms) const {

@@ -38,6 +38,7 @@ class GemlinkProcess {
   HWND window() const { return window_; }
   HWND Control(int id) const { return GetDlgItem(window_, id); }
   DWORD process_id() const { return process_id_; }
+  HANDLE process() const { return process_.get(); }
 
   // Posted, so a handler that shows a modal box does not block the driver.
   void Click(int control_id) const;
@@ -55,6 +56,8 @@ class GemlinkProcess {
   std::optional<MessageBoxSeen> WaitForMessageBox(DWORD timeout_ms = 10000) const;
   // True once no box is left and the main window takes input again.
   bool Dismiss(const MessageBoxSeen& box) const;
+  // Dismisses the next box unread, as fast as it comes; false if none came.
+  bool DismissNextMessageBox(DWORD timeout_ms = 10000) const;
 
   bool WaitForExit(DWORD timeout_ms = 10000) const;
   std::optional<DWORD> ExitCode() const;
@@ -62,6 +65,8 @@ class GemlinkProcess {
   std::vector<HWND> VisibleWindows() const;
 
  private:
+  HWND WaitForBox(DWORD timeout_ms, DWORD poll_ms) const;
+
   platform::OwnedHandle process_;
   platform::OwnedHandle thread_;
   DWORD process_id_ = 0;
