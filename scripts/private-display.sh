@@ -1,0 +1,25 @@
+# Sourced by the scripts that need an X display of their own: an Xvfb that
+# lives until stop_private_display.
+
+start_private_display() {
+  _display_file=$(mktemp)
+  Xvfb -displayfd 3 -screen 0 1024x768x24 -nolisten tcp 3>"$_display_file" 2>/dev/null &
+  _xvfb_pid=$!
+  for _ in $(seq 100); do
+    [[ -s "$_display_file" ]] && break
+    sleep 0.1
+  done
+  if [[ ! -s "$_display_file" ]]; then
+    echo "Xvfb did not start" >&2
+    return 1
+  fi
+  export DISPLAY=":$(head -n 1 "$_display_file")"
+}
+
+stop_private_display() {
+  if [[ -n "${_xvfb_pid:-}" ]]; then
+    kill "$_xvfb_pid" 2>/dev/null
+    wait "$_xvfb_pid" 2>/dev/null
+  fi
+  rm -f "${_display_file:-}"
+}
