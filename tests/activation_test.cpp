@@ -7,26 +7,23 @@
 
 #include "tests/support/fake_process.h"
 #include "tests/support/message_recorder.h"
+#include "tests/support/messenger.h"
 #include "tests/support/registry_fixture.h"
 #include "tests/support/registry_test.h"
 
 namespace {
 
 using test_registry::kCurrentUser;
+using test_support::kMessengerKey;
+using test_support::kPagerKey;
+using test_support::kPluralKey;
 using test_support::ProgramEnded;
 using test_support::ShownMessage;
 using test_support::ShownMessages;
 
-constexpr char kMessenger[] = "Software\\yahoo";
-constexpr char kPager[] = "Software\\yahoo\\pager";
-constexpr char kTest[] = "Software\\yahoo\\pager\\Test";
-
-const ShownMessage kWasActive{"Was active  ", 64, "Gemlink"};
-const ShownMessage kWasInactive{"Was inactive  ", 64, "Gemlink"};
-const ShownMessage kNotSaved{
-    "The setting could not be saved. Check that Yahoo! Messenger is installed for this Windows "
-    "user.",
-    16, "Gemlink"};
+const ShownMessage kWasActive{test_support::kWasActiveText, 64, "Gemlink"};
+const ShownMessage kWasInactive{test_support::kWasInactiveText, 64, "Gemlink"};
+const ShownMessage kNotSaved{test_support::kNotSavedText, 16, "Gemlink"};
 
 // The window as the activation logic sees it, in its design state.
 class FakeWindow : public gemlink::SelectionView {
@@ -45,19 +42,19 @@ class FakeWindow : public gemlink::SelectionView {
 
 class Activation : public test_support::RegistryTest {
  protected:
-  Activation() : RegistryTest(kMessenger) {}
+  Activation() : RegistryTest(kMessengerKey) {}
 
   void SetUp() override {
     RegistryTest::SetUp();
     test_support::SetAnotherInstanceRunning(false);
-    test_registry::CreateKey(kCurrentUser, kTest);
+    test_registry::CreateKey(kCurrentUser, kPluralKey);
   }
 
   static void StorePlural(const test_registry::StoredValue& value) {
-    test_registry::SetValue(kCurrentUser, kTest, "Plural", value);
+    test_registry::SetValue(kCurrentUser, kPluralKey, "Plural", value);
   }
   static std::optional<test_registry::StoredValue> StoredPlural() {
-    return test_registry::FindValue(kCurrentUser, kTest, "Plural");
+    return test_registry::FindValue(kCurrentUser, kPluralKey, "Plural");
   }
 
   FakeWindow window;
@@ -73,7 +70,7 @@ TEST_F(Activation, StartUpAlwaysEndsOnActivateWhateverIsStored) {
       test_registry::Text("a long text value"),
       std::nullopt};
   for (const auto& value : stored) {
-    test_registry::DeleteValue(kCurrentUser, kTest, "Plural");
+    test_registry::DeleteValue(kCurrentUser, kPluralKey, "Plural");
     if (value) StorePlural(*value);
     FakeWindow fresh;
     gemlink::ActivationController(fresh).Load();
@@ -165,15 +162,15 @@ TEST_F(Activation, WithNeitherOptionSelectedOkWritesButConfirmsNothing) {
 }
 
 TEST_F(Activation, WithoutTheMessengersKeyNothingIsCreatedAndTheUserIsTold) {
-  test_registry::DeleteKey(kCurrentUser, kTest);
+  test_registry::DeleteKey(kCurrentUser, kPluralKey);
   controller.Load();
   controller.ApplySelection();
   controller.M_DeActivateClick();
-  EXPECT_FALSE(test_registry::KeyExists(kCurrentUser, kTest));
+  EXPECT_FALSE(test_registry::KeyExists(kCurrentUser, kPluralKey));
 
-  test_registry::DeleteKey(kCurrentUser, kPager);
+  test_registry::DeleteKey(kCurrentUser, kPagerKey);
   controller.M_ActivateClick();
-  EXPECT_FALSE(test_registry::KeyExists(kCurrentUser, kPager));
+  EXPECT_FALSE(test_registry::KeyExists(kCurrentUser, kPagerKey));
 
   EXPECT_EQ(ShownMessages(), (std::vector<ShownMessage>{kNotSaved, kNotSaved, kNotSaved}));
 }

@@ -10,16 +10,16 @@
 
 #include "resources/resource.h"
 #include "tests/e2e/gemlink_process.h"
+#include "tests/support/messenger.h"
 #include "tests/support/registry_fixture.h"
 
 namespace {
 
 using test_registry::kCurrentUser;
 using test_registry::StoredValue;
-
-constexpr char kMessenger[] = "Software\\yahoo";
-constexpr char kPager[] = "Software\\yahoo\\pager";
-constexpr char kTest[] = "Software\\yahoo\\pager\\Test";
+using test_support::kMessengerKey;
+using test_support::kPagerKey;
+using test_support::kPluralKey;
 
 struct Stored {
   const char* name;
@@ -56,14 +56,15 @@ std::vector<Stored> BadData() {
 class StartUpWithStoredData : public ::testing::TestWithParam<Stored> {
  protected:
   void SetUp() override {
-    test_registry::DeleteKey(kCurrentUser, kMessenger);
-    test_registry::CreateKey(kCurrentUser, kTest);
+    test_registry::DeleteKey(kCurrentUser, kMessengerKey);
+    test_registry::CreateKey(kCurrentUser, kPluralKey);
   }
-  void TearDown() override { test_registry::DeleteKey(kCurrentUser, kMessenger); }
+  void TearDown() override { test_registry::DeleteKey(kCurrentUser, kMessengerKey); }
 };
 
 TEST_P(StartUpWithStoredData, IsSilentOnActivateAndOkWritesOne) {
-  if (GetParam().value) test_registry::SetValue(kCurrentUser, kTest, "Plural", *GetParam().value);
+  if (GetParam().value)
+    test_registry::SetValue(kCurrentUser, kPluralKey, "Plural", *GetParam().value);
 
   e2e::GemlinkProcess gemlink;
   // A message at start-up would stand in front of the window: the window
@@ -73,15 +74,15 @@ TEST_P(StartUpWithStoredData, IsSilentOnActivateAndOkWritesOne) {
   EXPECT_TRUE(gemlink.IsChecked(ID_Option1));
   EXPECT_FALSE(gemlink.IsChecked(ID_Option2));
   EXPECT_EQ(gemlink.CheckState(ID_Check1), 1);
-  EXPECT_EQ(test_registry::FindValue(kCurrentUser, kTest, "Plural"), GetParam().value)
+  EXPECT_EQ(test_registry::FindValue(kCurrentUser, kPluralKey, "Plural"), GetParam().value)
       << "start-up writes nothing";
 
   gemlink.Click(ID_Command1);
   const auto box = gemlink.WaitForMessageBox();
   ASSERT_TRUE(box.has_value());
-  EXPECT_EQ(box->text, "Was active  ");
+  EXPECT_EQ(box->text, test_support::kWasActiveText);
   EXPECT_TRUE(gemlink.Dismiss(*box));
-  EXPECT_EQ(test_registry::FindValue(kCurrentUser, kTest, "Plural"), test_registry::Dword(1));
+  EXPECT_EQ(test_registry::FindValue(kCurrentUser, kPluralKey, "Plural"), test_registry::Dword(1));
 }
 
 INSTANTIATE_TEST_SUITE_P(Plural, StartUpWithStoredData, ::testing::ValuesIn(BadData()),
@@ -89,11 +90,11 @@ INSTANTIATE_TEST_SUITE_P(Plural, StartUpWithStoredData, ::testing::ValuesIn(BadD
 
 class StartUpWithoutTheKey : public ::testing::TestWithParam<const char*> {
  protected:
-  void TearDown() override { test_registry::DeleteKey(kCurrentUser, kMessenger); }
+  void TearDown() override { test_registry::DeleteKey(kCurrentUser, kMessengerKey); }
 };
 
 TEST_P(StartUpWithoutTheKey, OkSaysTheSettingCouldNotBeSavedAndCreatesNothing) {
-  test_registry::DeleteKey(kCurrentUser, kMessenger);
+  test_registry::DeleteKey(kCurrentUser, kMessengerKey);
   test_registry::CreateKey(kCurrentUser, GetParam());
 
   e2e::GemlinkProcess gemlink;
@@ -102,19 +103,18 @@ TEST_P(StartUpWithoutTheKey, OkSaysTheSettingCouldNotBeSavedAndCreatesNothing) {
   gemlink.Click(ID_Command1);
   const auto box = gemlink.WaitForMessageBox();
   ASSERT_TRUE(box.has_value());
-  EXPECT_EQ(box->text,
-            "The setting could not be saved. Check that Yahoo! Messenger is installed for this "
-            "Windows user.");
+  EXPECT_EQ(box->text, test_support::kNotSavedText);
   EXPECT_EQ(box->icon, e2e::MessageIcon::kError);
   EXPECT_TRUE(gemlink.Dismiss(*box));
-  EXPECT_FALSE(test_registry::KeyExists(kCurrentUser, kTest));
-  EXPECT_EQ(test_registry::KeyExists(kCurrentUser, kPager), std::string(GetParam()) == kPager);
+  EXPECT_FALSE(test_registry::KeyExists(kCurrentUser, kPluralKey));
+  EXPECT_EQ(test_registry::KeyExists(kCurrentUser, kPagerKey),
+            std::string(GetParam()) == kPagerKey);
 }
 
 // Creating "Software" alone leaves the messenger's parent key missing too.
-INSTANTIATE_TEST_SUITE_P(MissingKey, StartUpWithoutTheKey, ::testing::Values(kPager, "Software"),
+INSTANTIATE_TEST_SUITE_P(MissingKey, StartUpWithoutTheKey, ::testing::Values(kPagerKey, "Software"),
                          [](const auto& info) {
-                           return std::string(info.param) == kPager ? "key" : "key_and_parent";
+                           return std::string(info.param) == kPagerKey ? "key" : "key_and_parent";
                          });
 
 }  // namespace

@@ -12,6 +12,7 @@
 #include "platform/owned_handle.h"
 #include "resources/resource.h"
 #include "tests/e2e/gemlink_process.h"
+#include "tests/support/messenger.h"
 #include "tests/support/registry_fixture.h"
 
 namespace {
@@ -19,17 +20,14 @@ namespace {
 using e2e::GemlinkProcess;
 using e2e::MessageIcon;
 using test_registry::kCurrentUser;
+using test_support::kMessengerKey;
+using test_support::kNotSavedText;
+using test_support::kPagerKey;
+using test_support::kPluralKey;
+using test_support::kWasActiveText;
+using test_support::kWasInactiveText;
 
-constexpr char kMessenger[] = "Software\\yahoo";
-constexpr char kPager[] = "Software\\yahoo\\pager";
-constexpr char kTest[] = "Software\\yahoo\\pager\\Test";
 constexpr char kBrowserKey[] = "Software\\Wine\\WineBrowser";
-
-constexpr char kWasActive[] = "Was active  ";
-constexpr char kWasInactive[] = "Was inactive  ";
-constexpr char kNotSaved[] =
-    "The setting could not be saved. Check that Yahoo! Messenger is installed for this Windows "
-    "user.";
 
 struct Box {
   int left, top, width, height;
@@ -69,17 +67,17 @@ std::string TextOf(HWND window) {
 class Gemlink : public ::testing::Test {
  protected:
   void SetUp() override {
-    test_registry::DeleteKey(kCurrentUser, kMessenger);
-    test_registry::CreateKey(kCurrentUser, kTest);
+    test_registry::DeleteKey(kCurrentUser, kMessengerKey);
+    test_registry::CreateKey(kCurrentUser, kPluralKey);
     StorePlural(0);
   }
-  void TearDown() override { test_registry::DeleteKey(kCurrentUser, kMessenger); }
+  void TearDown() override { test_registry::DeleteKey(kCurrentUser, kMessengerKey); }
 
   static void StorePlural(std::uint32_t value) {
-    test_registry::SetValue(kCurrentUser, kTest, "Plural", test_registry::Dword(value));
+    test_registry::SetValue(kCurrentUser, kPluralKey, "Plural", test_registry::Dword(value));
   }
   static std::optional<test_registry::StoredValue> StoredPlural() {
-    return test_registry::FindValue(kCurrentUser, kTest, "Plural");
+    return test_registry::FindValue(kCurrentUser, kPluralKey, "Plural");
   }
 
   // Starts Gemlink and waits for its window.
@@ -185,7 +183,7 @@ TEST_F(Gemlink, OkWritesTheSelectionAndConfirmsIt) {
   EXPECT_EQ(StoredPlural(), test_registry::Dword(0)) << "start-up writes nothing";
 
   gemlink.Click(ID_Command1);
-  ExpectMessage(gemlink, kWasActive, MessageIcon::kInformation, "Gemlink");
+  ExpectMessage(gemlink, kWasActiveText, MessageIcon::kInformation, "Gemlink");
   EXPECT_EQ(StoredPlural(), test_registry::Dword(1));
 
   gemlink.Click(ID_Option2);
@@ -196,7 +194,7 @@ TEST_F(Gemlink, OkWritesTheSelectionAndConfirmsIt) {
   EXPECT_EQ(StoredPlural(), test_registry::Dword(1)) << "an option button alone writes nothing";
 
   gemlink.Click(ID_Command1);
-  ExpectMessage(gemlink, kWasInactive, MessageIcon::kInformation, "Gemlink");
+  ExpectMessage(gemlink, kWasInactiveText, MessageIcon::kInformation, "Gemlink");
   EXPECT_EQ(StoredPlural(), test_registry::Dword(0));
 }
 
@@ -205,13 +203,13 @@ TEST_F(Gemlink, FileMenuItemsSelectWriteAndConfirmAtOnce) {
   Start(gemlink);
 
   gemlink.ChooseMenuItem(ID_M_DeActivate);
-  ExpectMessage(gemlink, kWasInactive, MessageIcon::kInformation, "Gemlink");
+  ExpectMessage(gemlink, kWasInactiveText, MessageIcon::kInformation, "Gemlink");
   EXPECT_EQ(StoredPlural(), test_registry::Dword(0));
   EXPECT_TRUE(gemlink.IsChecked(ID_Option2));
   EXPECT_FALSE(gemlink.IsChecked(ID_Option1));
 
   gemlink.ChooseMenuItem(ID_M_Activate);
-  ExpectMessage(gemlink, kWasActive, MessageIcon::kInformation, "Gemlink");
+  ExpectMessage(gemlink, kWasActiveText, MessageIcon::kInformation, "Gemlink");
   EXPECT_EQ(StoredPlural(), test_registry::Dword(1));
   EXPECT_TRUE(gemlink.IsChecked(ID_Option1));
 }
@@ -258,15 +256,15 @@ TEST_F(Gemlink, VisitWebSiteOpensTheSiteAndShowsNothing) {
 }
 
 TEST_F(Gemlink, WithoutTheMessengersKeyOkSaysSoAndCreatesNothing) {
-  test_registry::DeleteKey(kCurrentUser, kPager);
+  test_registry::DeleteKey(kCurrentUser, kPagerKey);
   GemlinkProcess gemlink;
   Start(gemlink);
 
   gemlink.Click(ID_Command1);
-  ExpectMessage(gemlink, kNotSaved, MessageIcon::kError, "Gemlink");
+  ExpectMessage(gemlink, kNotSavedText, MessageIcon::kError, "Gemlink");
   gemlink.ChooseMenuItem(ID_M_DeActivate);
-  ExpectMessage(gemlink, kNotSaved, MessageIcon::kError, "Gemlink");
-  EXPECT_FALSE(test_registry::KeyExists(kCurrentUser, kPager));
+  ExpectMessage(gemlink, kNotSavedText, MessageIcon::kError, "Gemlink");
+  EXPECT_FALSE(test_registry::KeyExists(kCurrentUser, kPagerKey));
 }
 
 TEST_F(Gemlink, ASecondCopyEndsWithoutAWindowAndTheFirstKeepsWorking) {
@@ -282,7 +280,7 @@ TEST_F(Gemlink, ASecondCopyEndsWithoutAWindowAndTheFirstKeepsWorking) {
   EXPECT_FALSE(second_showed_a_window);
 
   first.ChooseMenuItem(ID_M_DeActivate);
-  ExpectMessage(first, kWasInactive, MessageIcon::kInformation, "Gemlink");
+  ExpectMessage(first, kWasInactiveText, MessageIcon::kInformation, "Gemlink");
   EXPECT_EQ(StoredPlural(), test_registry::Dword(0));
 }
 
@@ -339,7 +337,7 @@ TEST_F(Gemlink, TheKeyboardWorksAsInAnyDialog) {
 
   StorePlural(5);
   press(VK_RETURN);
-  ExpectMessage(gemlink, kWasInactive, MessageIcon::kInformation, "Gemlink");
+  ExpectMessage(gemlink, kWasInactiveText, MessageIcon::kInformation, "Gemlink");
   EXPECT_EQ(StoredPlural(), test_registry::Dword(0)) << "Enter presses OK";
   gemlink.Settle();
   EXPECT_EQ(gemlink.Focus(), deactivate) << "the focus comes back after the message";

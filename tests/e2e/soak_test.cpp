@@ -13,14 +13,15 @@
 
 #include "resources/resource.h"
 #include "tests/e2e/gemlink_process.h"
+#include "tests/support/messenger.h"
 #include "tests/support/registry_fixture.h"
 
 namespace {
 
 using test_registry::kCurrentUser;
+using test_support::kMessengerKey;
+using test_support::kPluralKey;
 
-constexpr char kMessenger[] = "Software\\yahoo";
-constexpr char kTest[] = "Software\\yahoo\\pager\\Test";
 constexpr int kBaselineCycle = 100;
 
 int Setting(const char* name, int fallback) {
@@ -97,8 +98,8 @@ TEST(Soak, ThousandsOfCyclesLeaveNothingBehind) {
   const int cycles = Setting("GEMLINK_SOAK_CYCLES", 1000);
   const DWORD budget_ms = Setting("GEMLINK_SOAK_SECONDS", 600) * 1000;
   ASSERT_GT(cycles, kBaselineCycle);
-  test_registry::DeleteKey(kCurrentUser, kMessenger);
-  test_registry::CreateKey(kCurrentUser, kTest);
+  test_registry::DeleteKey(kCurrentUser, kMessengerKey);
+  test_registry::CreateKey(kCurrentUser, kPluralKey);
 
   e2e::GemlinkProcess gemlink;
   ASSERT_NE(gemlink.WaitForWindow(), nullptr);
@@ -133,9 +134,9 @@ TEST(Soak, ThousandsOfCyclesLeaveNothingBehind) {
   EXPECT_EQ(last.windows, baseline.windows);
   EXPECT_LE(last.committed_kib, baseline.committed_kib + 1024) << "memory keeps growing";
   const bool last_was_deactivate = (done - 1) % 2 == 0;
-  EXPECT_EQ(test_registry::FindValue(kCurrentUser, kTest, "Plural"),
+  EXPECT_EQ(test_registry::FindValue(kCurrentUser, kPluralKey, "Plural"),
             test_registry::Dword(last_was_deactivate ? 0 : 1));
-  test_registry::DeleteKey(kCurrentUser, kMessenger);
+  test_registry::DeleteKey(kCurrentUser, kMessengerKey);
 }
 
 }  // namespace
