@@ -86,7 +86,8 @@ LRESULT MainWindow::HandleMessage(UINT message, WPARAM wparam, LPARAM lparam) {
     case WM_CTLCOLORSTATIC:
       return OnOptionColour(reinterpret_cast<HDC>(wparam));
     case WM_COMMAND:
-      OnCommand(LOWORD(wparam));
+      // Buttons report more than clicks; menu items come as clicks too.
+      if (HIWORD(wparam) == BN_CLICKED) OnCommand(LOWORD(wparam));
       return 0;
     case WM_ACTIVATE:
       OnActivate(LOWORD(wparam) != WA_INACTIVE);
@@ -109,7 +110,6 @@ bool MainWindow::OnCreate() {
                           FALSE, layout::kFontCharset, OUT_DEFAULT_PRECIS, CLIP_DEFAULT_PRECIS,
                           DEFAULT_QUALITY, DEFAULT_PITCH | FF_DONTCARE, layout::kFontFace));
   background_ = platform::LoadJpegResource(instance_, IDR_BACKGROUND, dpi_, layout::kPictureDpi);
-  SendMessageA(window_, WM_SETFONT, reinterpret_cast<WPARAM>(font_.get()), FALSE);
   CreateControls();
   FitClientArea();
   platform::SetMessageOwner(window_);
@@ -128,7 +128,7 @@ void MainWindow::CreateControls() {
   SelectOption(ID_Option1);
 }
 
-HWND MainWindow::CreateControl(int id, const char* caption, DWORD style,
+void MainWindow::CreateControl(int id, const char* caption, DWORD style,
                                const layout::TwipsRect& place) {
   const PixelRect pixels = ToPixels(place, dpi_);
   const HWND control =
@@ -136,7 +136,6 @@ HWND MainWindow::CreateControl(int id, const char* caption, DWORD style,
                       pixels.width, pixels.height, window_,
                       reinterpret_cast<HMENU>(static_cast<INT_PTR>(id)), instance_, nullptr);
   SendMessageA(control, WM_SETFONT, reinterpret_cast<WPARAM>(font_.get()), FALSE);
-  return control;
 }
 
 // The menu bar could take two lines at a large font size; whatever it takes,

@@ -46,7 +46,7 @@ class MainWindow final : public SelectionView {
   LRESULT OnOptionColour(HDC dc);
 
   void CreateControls();
-  HWND CreateControl(int id, const char* caption, DWORD style, const layout::TwipsRect& place);
+  void CreateControl(int id, const char* caption, DWORD style, const layout::TwipsRect& place);
   HWND Control(int id) const { return GetDlgItem(window_, id); }
   void SelectOption(int id);
   void FitClientArea();
