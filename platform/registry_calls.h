@@ -8,8 +8,16 @@
 
 namespace platform {
 
-// A predefined root (0x80000000..0x80000006) or a key opened by OpenRegistryKey.
+// A predefined root (see PredefinedKey) or a key opened by OpenRegistryKey.
 using RegistryKey = std::uintptr_t;
+
+// A predefined root (0x80000000..0x80000006) as the registry calls take it.
+// Windows defines the roots as 32-bit numbers sign-extended to a handle's
+// width: on 64-bit Windows HKEY_CURRENT_USER is 0xFFFFFFFF80000001, and the
+// number widened without its sign is no key at all.
+constexpr RegistryKey PredefinedKey(std::uint32_t root) {
+  return static_cast<RegistryKey>(static_cast<std::intptr_t>(static_cast<std::int32_t>(root)));
+}
 
 // A Windows error code: 0 is success.
 using RegistryStatus = std::int32_t;

@@ -11,7 +11,7 @@ namespace {
 
 using memory_registry::StoredValue;
 
-constexpr RegistryKey kFirstRoot = 0x80000000;
+constexpr RegistryKey kFirstRoot = PredefinedKey(0x80000000);
 constexpr std::size_t kRootCount = 7;
 
 // Key and value names compare without regard to letter case, as in Windows.

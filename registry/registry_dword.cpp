@@ -28,7 +28,8 @@ constexpr std::uint32_t kDwordSize = 4;
 class OpenKey {
  public:
   OpenKey(RootKey root, const std::string& subkey, std::uint32_t access)
-      : opened_(platform::OpenRegistryKey(root, subkey, access, key_) == platform::kErrorSuccess) {}
+      : opened_(platform::OpenRegistryKey(platform::PredefinedKey(root), subkey, access, key_) ==
+                platform::kErrorSuccess) {}
   ~OpenKey() {
     if (opened_) platform::CloseRegistryKey(key_);
   }

@@ -102,8 +102,11 @@ TEST_F(Activation, StartUpTakesOverOnlyAStoredValueTheCheckBoxCanHold) {
   EXPECT_TRUE(ShownMessages().empty());
 }
 
+// With "DeActivate" selected, start-up would take the stored 2 over: it must
+// end before reading it.
 TEST_F(Activation, ASecondCopyEndsBeforeDoingAnything) {
-  StorePlural(test_registry::Dword(0));
+  StorePlural(test_registry::Dword(2));
+  window.SelectOption2();
   test_support::SetAnotherInstanceRunning(true);
   EXPECT_THROW(controller.Load(), ProgramEnded);
   EXPECT_EQ(window.check1, 0) << "nothing after the instance check ran";

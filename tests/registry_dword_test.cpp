@@ -1,5 +1,9 @@
 #include <gtest/gtest.h>
 
+#ifdef _WIN32
+#include <windows.h>
+#endif
+
 #include <string>
 
 #include "registry/registry_dword.h"
@@ -41,6 +45,18 @@ TEST(RootKeyFromName, KnowsTheSevenRootsByTheirExactNames) {
     EXPECT_EQ(General::RootKeyFromName(other), 0u) << other;
   }
 }
+
+#ifdef _WIN32
+// The roots reach the registry calls as the system's headers define them.
+TEST(PredefinedKey, IsTheHandleWindowsDefines) {
+  EXPECT_EQ(platform::PredefinedKey(0x80000000),
+            reinterpret_cast<platform::RegistryKey>(HKEY_CLASSES_ROOT));
+  EXPECT_EQ(platform::PredefinedKey(0x80000001),
+            reinterpret_cast<platform::RegistryKey>(HKEY_CURRENT_USER));
+  EXPECT_EQ(platform::PredefinedKey(0x80000006),
+            reinterpret_cast<platform::RegistryKey>(HKEY_DYN_DATA));
+}
+#endif
 
 struct Split {
   std::string path;
@@ -183,18 +199,23 @@ TEST_F(ReadAndWrite, LeavesTheSubkeyInThePathItWasGiven) {
   EXPECT_EQ(path, "Software\\Gemlink tests\\Nested\\Deeper");
 }
 
+// Four different bytes, so each one must land in its own place.
 TEST_F(ReadAndWrite, WritesALittleEndianDwordOverAnyEarlierValue) {
   Store("text", test_registry::Text("a longer text value"));
 
   EXPECT_EQ(Write("text", 1), ValueResult::Nothing());
-  EXPECT_EQ(Write("new", -2), ValueResult::Nothing());
+  EXPECT_EQ(Write("new", 0x12345678), ValueResult::Nothing());
+  EXPECT_EQ(Write("negative", -0x12345679), ValueResult::Nothing());
   EXPECT_EQ(Write("zero", 0), ValueResult::Nothing());
 
   EXPECT_EQ(Stored("text"), test_registry::Dword(1));
   EXPECT_EQ(Stored("new"),
-            (test_registry::StoredValue{test_registry::kRegDword, {0xFE, 0xFF, 0xFF, 0xFF}}));
+            (test_registry::StoredValue{test_registry::kRegDword, {0x78, 0x56, 0x34, 0x12}}));
+  EXPECT_EQ(Stored("negative"),
+            (test_registry::StoredValue{test_registry::kRegDword, {0x87, 0xA9, 0xCB, 0xED}}));
   EXPECT_EQ(Stored("zero"), test_registry::Dword(0));
-  EXPECT_EQ(Read("new"), ValueResult::Number(-2));
+  EXPECT_EQ(Read("new"), ValueResult::Number(0x12345678));
+  EXPECT_EQ(Read("negative"), ValueResult::Number(-0x12345679));
 }
 
 TEST_F(ReadAndWrite, WritingToAMissingKeyFailsAndCreatesNothing) {

@@ -14,7 +14,7 @@ namespace test_registry {
 
 using platform::RegistryKey;
 
-inline constexpr RegistryKey kCurrentUser = 0x80000001;
+inline constexpr RegistryKey kCurrentUser = platform::PredefinedKey(0x80000001);
 inline constexpr std::uint32_t kRegSz = 1;
 inline constexpr std::uint32_t kRegBinary = 3;
 inline constexpr std::uint32_t kRegDword = 4;
