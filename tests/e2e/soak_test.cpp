@@ -9,8 +9,11 @@
 
 #include <cstdio>
 #include <cstdlib>
+#include <optional>
+#include <string>
 #include <vector>
 
+#include "platform/owned_handle.h"
 #include "resources/resource.h"
 #include "tests/e2e/gemlink_process.h"
 #include "tests/support/messenger.h"
@@ -29,13 +32,15 @@ int Setting(const char* name, int fallback) {
   return value && *value ? std::atoi(value) : fallback;
 }
 
+// What the soak compares. A count the platform does not keep is not measured
+// (nullopt, and said so); a count it keeps but could not give fails the test.
 struct Usage {
-  DWORD gdi_objects;     // GetGuiResources: always 0 under Wine
-  DWORD user_objects;    // likewise
-  DWORD handles;         // GetProcessHandleCount: likewise
-  DWORD kernel_handles;  // counted in the system's handle table
-  int windows;           // top-level and child windows
-  SIZE_T committed_kib;  // private memory committed
+  std::optional<DWORD> gdi_objects;     // GetGuiResources; Wine keeps none
+  std::optional<DWORD> user_objects;    // likewise
+  std::optional<DWORD> handles;         // GetProcessHandleCount; likewise
+  std::optional<DWORD> kernel_handles;  // counted in the system's handle table
+  int windows;                          // top-level and child windows
+  SIZE_T committed_kib;                 // private memory committed
 };
 
 BOOL CALLBACK CountWindow(HWND window, LPARAM context) {
@@ -49,7 +54,18 @@ BOOL CALLBACK CountWindow(HWND window, LPARAM context) {
   return TRUE;
 }
 
-DWORD KernelHandlesOf(DWORD process_id) {
+// Asks the platform for a count of Gemlink's. This process holds at least one
+// of each kind (see the test), so a platform that answers 0 for it keeps no
+// such count; one that keeps it answers more than 0 for Gemlink too.
+template <typename Ask>
+std::optional<DWORD> CountOf(const char* what, HANDLE gemlink, Ask ask) {
+  if (ask(GetCurrentProcess()) == 0) return std::nullopt;
+  const DWORD count = ask(gemlink);
+  if (count == 0) ADD_FAILURE() << what << " of Gemlink could not be counted: " << GetLastError();
+  return count;
+}
+
+std::optional<DWORD> KernelHandlesOf(DWORD process_id) {
   struct Entry {
     ULONG process_id;
     UCHAR type;
@@ -58,40 +74,71 @@ DWORD KernelHandlesOf(DWORD process_id) {
     PVOID object;
     ACCESS_MASK access;
   };
+  struct Table {
+    ULONG count;
+    Entry entries[1];
+  };
   constexpr auto kSystemHandleInformation = static_cast<SYSTEM_INFORMATION_CLASS>(16);
-  std::vector<ULONG> buffer(1 << 20);
-  if (NtQuerySystemInformation(kSystemHandleInformation, buffer.data(),
-                               static_cast<ULONG>(buffer.size() * sizeof(ULONG)), nullptr) != 0) {
-    return 0;
+  constexpr NTSTATUS kInfoLengthMismatch = static_cast<NTSTATUS>(0xC0000004);
+  std::vector<ULONG_PTR> buffer(1 << 18);
+  NTSTATUS status;
+  while ((status = NtQuerySystemInformation(kSystemHandleInformation, buffer.data(),
+                                            static_cast<ULONG>(buffer.size() * sizeof(ULONG_PTR)),
+                                            nullptr)) == kInfoLengthMismatch) {
+    buffer.resize(buffer.size() * 2);
   }
-  const auto* entries = reinterpret_cast<const Entry*>(buffer.data() + 1);
+  if (status != 0) {
+    ADD_FAILURE() << "the system's handle table could not be read: status 0x" << std::hex
+                  << static_cast<ULONG>(status);
+    return std::nullopt;
+  }
+  const auto* table = reinterpret_cast<const Table*>(buffer.data());
   DWORD count = 0;
-  for (ULONG i = 0; i < buffer[0]; ++i) count += entries[i].process_id == process_id;
+  for (ULONG i = 0; i < table->count; ++i) count += table->entries[i].process_id == process_id;
+  if (count == 0) {
+    ADD_FAILURE() << "the system's handle table lists no handle of process " << process_id;
+    return std::nullopt;
+  }
   return count;
 }
 
 Usage UsageOf(const e2e::GemlinkProcess& gemlink) {
   Usage usage{};
-  usage.gdi_objects = GetGuiResources(gemlink.process(), GR_GDIOBJECTS);
-  usage.user_objects = GetGuiResources(gemlink.process(), GR_USEROBJECTS);
-  GetProcessHandleCount(gemlink.process(), &usage.handles);
+  usage.gdi_objects = CountOf("GDI objects", gemlink.process(), [](HANDLE process) {
+    return GetGuiResources(process, GR_GDIOBJECTS);
+  });
+  usage.user_objects = CountOf("USER objects", gemlink.process(), [](HANDLE process) {
+    return GetGuiResources(process, GR_USEROBJECTS);
+  });
+  usage.handles = CountOf("Handles", gemlink.process(), [](HANDLE process) {
+    DWORD count = 0;
+    return GetProcessHandleCount(process, &count) ? count : 0;
+  });
   usage.kernel_handles = KernelHandlesOf(gemlink.process_id());
   std::pair<DWORD, int> windows{gemlink.process_id(), 0};
   EnumWindows(CountWindow, reinterpret_cast<LPARAM>(&windows));
   usage.windows = windows.second;
+  if (usage.windows == 0) ADD_FAILURE() << "no window of Gemlink's was found to count";
   PROCESS_MEMORY_COUNTERS memory{};
   memory.cb = sizeof memory;
-  GetProcessMemoryInfo(gemlink.process(), &memory, sizeof memory);
+  if (!GetProcessMemoryInfo(gemlink.process(), &memory, sizeof memory)) {
+    ADD_FAILURE() << "Gemlink's memory could not be measured: " << GetLastError();
+  }
   usage.committed_kib = memory.PagefileUsage / 1024;
   return usage;
 }
 
+std::string Shown(const std::optional<DWORD>& count) {
+  return count ? std::to_string(*count) : "not measured";
+}
+
 void Print(const char* when, int cycle, const Usage& usage) {
   std::printf(
-      "soak: %s cycle %d: GDI objects %lu, USER objects %lu, handles %lu, kernel handles %lu, "
+      "soak: %s cycle %d: GDI objects %s, USER objects %s, handles %s, kernel handles %s, "
       "windows %d, committed %lu KiB\n",
-      when, cycle, usage.gdi_objects, usage.user_objects, usage.handles, usage.kernel_handles,
-      usage.windows, static_cast<unsigned long>(usage.committed_kib));
+      when, cycle, Shown(usage.gdi_objects).c_str(), Shown(usage.user_objects).c_str(),
+      Shown(usage.handles).c_str(), Shown(usage.kernel_handles).c_str(), usage.windows,
+      static_cast<unsigned long>(usage.committed_kib));
 }
 
 TEST(Soak, ThousandsOfCyclesLeaveNothingBehind) {
@@ -100,6 +147,10 @@ TEST(Soak, ThousandsOfCyclesLeaveNothingBehind) {
   ASSERT_GT(cycles, kBaselineCycle);
   test_registry::DeleteKey(kCurrentUser, kMessengerKey);
   test_registry::CreateKey(kCurrentUser, kPluralKey);
+
+  // One GDI and one USER object of this process's own: see CountOf.
+  const platform::Owned<HBRUSH, DeleteObject> brush(CreateSolidBrush(RGB(0, 0, 0)));
+  const platform::Owned<HMENU, DestroyMenu> menu(CreateMenu());
 
   e2e::GemlinkProcess gemlink;
   ASSERT_NE(gemlink.WaitForWindow(), nullptr);
