@@ -4,6 +4,7 @@
 
 #include <windows.h>
 
+#include <cstdlib>
 #include <fstream>
 #include <map>
 #include <string>
@@ -102,9 +103,17 @@ class Gemlink : public ::testing::Test {
   }
 };
 
+// The prefix was made for a DPI, and its runner says which: a prefix left at
+// another DPI would check the wrong layout table.
+TEST_F(Gemlink, RunsAtTheDpiItWasStartedFor) {
+  const char* started_for = std::getenv("GEMLINK_E2E_DPI");
+  ASSERT_NE(started_for, nullptr) << "run-e2e names the DPI in GEMLINK_E2E_DPI";
+  EXPECT_EQ(ScreenDpi(), std::atoi(started_for));
+}
+
 TEST_F(Gemlink, OpensAsDesignedAtTheScreensDpi) {
   const auto geometry = kGeometry.find(ScreenDpi());
-  if (geometry == kGeometry.end()) GTEST_SKIP() << "no layout table for " << ScreenDpi() << " DPI";
+  ASSERT_NE(geometry, kGeometry.end()) << "no layout table for " << ScreenDpi() << " DPI";
   const Geometry& expected = geometry->second;
 
   GemlinkProcess gemlink;

@@ -1,0 +1,48 @@
+# Sourced by the scripts that start Wine. Wine runs a build in a prefix of its
+# own architecture: win32 for the 32-bit programs, win64 for the 64-bit ones.
+# Each architecture has its own loader, named here, never guessed by a wrapper.
+
+wine_loader_win32=/usr/lib/wine/wine
+wine_loader_win64=/usr/lib/wine/wine64
+
+# Prints why this machine's kernel cannot start 32-bit programs, or nothing if
+# it can. The 32-bit loader is itself a 32-bit Linux program, so whether it
+# starts is the answer: such a kernel refuses it with "Exec format error". (A
+# loader that fails for any other reason is a fault, reported by wine_use.)
+wine32_kernel_refusal() {
+  local answer
+  answer=$(LC_ALL=C "$wine_loader_win32" --version 2>&1) && return
+  if [[ $answer == *"Exec format error"* ]]; then
+    echo "this kernel cannot start 32-bit programs ($answer)"
+  fi
+}
+
+# Sets up the environment for Wine of one architecture in one prefix.
+# Usage: wine_use win32|win64 PREFIX
+wine_use() {
+  local arch=$1
+  case $arch in
+    win32 | win64) ;;
+    *)
+      echo "wine: unknown architecture '$arch' (win32 or win64)" >&2
+      return 1
+      ;;
+  esac
+  local loader_variable=wine_loader_$arch package=wine64
+  [[ $arch == win32 ]] && package=wine32:i386
+  export WINEARCH=$arch WINELOADER=${!loader_variable} WINEDEBUG=${WINEDEBUG:--all}
+  export WINEPREFIX
+  WINEPREFIX=$(realpath -m "$2")
+  if [[ ! -x $WINELOADER ]]; then
+    echo "wine: $WINELOADER is missing: package $package is not installed (scripts/setup installs it)" >&2
+    return 1
+  fi
+  local answer
+  if ! answer=$(LC_ALL=C "$WINELOADER" --version 2>&1); then
+    echo "wine: $WINELOADER does not start, so $arch programs cannot run here: $answer" >&2
+    return 1
+  fi
+}
+
+# The loader of the architecture wine_use chose.
+wine() { "$WINELOADER" "$@"; }
