@@ -38,12 +38,14 @@ int WINAPI WinMain(HINSTANCE instance, HINSTANCE, LPSTR, int show_command) {
   window.Load();
   window.Show(show_command);
 
-  MSG message;
-  while (GetMessageA(&message, nullptr, 0, 0) > 0) {
+  MSG message{};
+  BOOL got;
+  while ((got = GetMessageA(&message, nullptr, 0, 0)) > 0) {
     if (!window.HandleDialogKeys(message)) {
       TranslateMessage(&message);
       DispatchMessageA(&message);
     }
   }
-  return static_cast<int>(message.wParam);
+  // -1: the queue itself failed, and there is no quit message to read.
+  return got == 0 ? static_cast<int>(message.wParam) : 1;
 }

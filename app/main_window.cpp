@@ -96,6 +96,7 @@ LRESULT MainWindow::HandleMessage(UINT message, WPARAM wparam, LPARAM lparam) {
       return MAKELRESULT(ID_Command1, DC_HASDEFID);
     case WM_CLOSE:
       controller_.Unload();  // ends the process
+      return 0;
     case WM_DESTROY:
       platform::SetMessageOwner(nullptr);
       PostQuitMessage(0);
@@ -119,22 +120,24 @@ bool MainWindow::OnCreate() {
 void MainWindow::CreateControls() {
   // Created in tab order. Check1 and OK each make a group of their own, the
   // option buttons one together, so the arrow keys move only between those.
+  // Check1 only holds a value: it is never shown, so neither the eye nor a
+  // screen reader finds it.
   CreateControl(ID_Check1, layout::kCheck1Caption, BS_3STATE | WS_GROUP, layout::kCheck1);
-  CreateControl(ID_Command1, layout::kCommand1Caption, BS_DEFPUSHBUTTON | WS_GROUP | WS_TABSTOP,
-                layout::kCommand1);
-  CreateControl(ID_Option2, layout::kOption2Caption, BS_AUTORADIOBUTTON | WS_GROUP,
+  CreateControl(ID_Command1, layout::kCommand1Caption,
+                WS_VISIBLE | BS_DEFPUSHBUTTON | WS_GROUP | WS_TABSTOP, layout::kCommand1);
+  CreateControl(ID_Option2, layout::kOption2Caption, WS_VISIBLE | BS_AUTORADIOBUTTON | WS_GROUP,
                 layout::kOption2);
-  CreateControl(ID_Option1, layout::kOption1Caption, BS_AUTORADIOBUTTON, layout::kOption1);
+  CreateControl(ID_Option1, layout::kOption1Caption, WS_VISIBLE | BS_AUTORADIOBUTTON,
+                layout::kOption1);
   SelectOption(ID_Option1);
 }
 
 void MainWindow::CreateControl(int id, const char* caption, DWORD style,
                                const layout::TwipsRect& place) {
   const PixelRect pixels = ToPixels(place, dpi_);
-  const HWND control =
-      CreateWindowExA(0, "BUTTON", caption, WS_CHILD | WS_VISIBLE | style, pixels.left, pixels.top,
-                      pixels.width, pixels.height, window_,
-                      reinterpret_cast<HMENU>(static_cast<INT_PTR>(id)), instance_, nullptr);
+  const HWND control = CreateWindowExA(
+      0, "BUTTON", caption, WS_CHILD | style, pixels.left, pixels.top, pixels.width, pixels.height,
+      window_, reinterpret_cast<HMENU>(static_cast<INT_PTR>(id)), instance_, nullptr);
   SendMessageA(control, WM_SETFONT, reinterpret_cast<WPARAM>(font_.get()), FALSE);
 }
 
@@ -196,6 +199,7 @@ void MainWindow::OnCommand(int id) {
       break;
     case ID_M_Exit:
       controller_.M_ExitClick();  // ends the process
+      break;
     case ID_M_Version:
       ShowVersions();
       break;
@@ -230,8 +234,12 @@ void MainWindow::SelectOption1() { SelectOption(ID_Option1); }
 
 void MainWindow::SelectOption2() { SelectOption(ID_Option2); }
 
-// Only the selected option button is a tab stop, so Tab lands on it and never
-// selects the other one by giving it the focus.
+// On Windows an option button that gets the focus clicks itself, selecting
+// itself. So the focus never rests on one that is not selected: only the
+// selected one is a tab stop, and when the selection moves, by menu or any
+// other way, the focus moves with it (as the arrow keys move it), and so does
+// the focus to come back to when the window is active again. Otherwise the
+// focus coming back after a message box would undo a File menu choice.
 void MainWindow::SelectOption(int id) {
   CheckRadioButton(window_, ID_Option1, ID_Option2, id);
   for (const int option : {ID_Option1, ID_Option2}) {
@@ -240,6 +248,12 @@ void MainWindow::SelectOption(int id) {
     SetWindowLongPtrA(button, GWL_STYLE,
                       option == id ? style | WS_TABSTOP : style & ~LONG_PTR{WS_TABSTOP});
   }
+  if (IsOptionButton(GetFocus())) SetFocus(Control(id));
+  if (IsOptionButton(focus_when_inactive_)) focus_when_inactive_ = Control(id);
+}
+
+bool MainWindow::IsOptionButton(HWND control) const {
+  return control && (control == Control(ID_Option1) || control == Control(ID_Option2));
 }
 
 std::int16_t MainWindow::Check1Value() const {

@@ -49,6 +49,7 @@ class MainWindow final : public SelectionView {
   void CreateControl(int id, const char* caption, DWORD style, const layout::TwipsRect& place);
   HWND Control(int id) const { return GetDlgItem(window_, id); }
   void SelectOption(int id);
+  bool IsOptionButton(HWND control) const;
   void FitClientArea();
 
   HINSTANCE instance_;
