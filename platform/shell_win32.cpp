@@ -5,7 +5,9 @@
 namespace platform {
 
 void OpenWebSite(HWND owner, const char* url) {
-  ShellExecuteA(owner, "open", url, nullptr, nullptr, SW_HIDE);
+  // Shown normally: a browser that honours the show command would otherwise
+  // open the site in a window nobody sees.
+  ShellExecuteA(owner, "open", url, nullptr, nullptr, SW_SHOWNORMAL);
 }
 
 }  // namespace platform

@@ -143,6 +143,30 @@ void GemlinkProcess::PressKey(WORD key, bool with_shift, bool with_alt) {
   SendInput(static_cast<UINT>(inputs.size()), inputs.data(), sizeof(INPUT));
 }
 
+void GemlinkProcess::ClickWithMouse(int control_id) const {
+  RECT place{};
+  GetWindowRect(Control(control_id), &place);
+  SetCursorPos((place.left + place.right) / 2, (place.top + place.bottom) / 2);
+  INPUT inputs[2] = {};
+  inputs[0].type = inputs[1].type = INPUT_MOUSE;
+  inputs[0].mi.dwFlags = MOUSEEVENTF_LEFTDOWN;
+  inputs[1].mi.dwFlags = MOUSEEVENTF_LEFTUP;
+  SendInput(2, inputs, sizeof(INPUT));
+  Settle();
+}
+
+void GemlinkProcess::ChooseFileItemWithKeys(int position) const {
+  PressKey(VK_F10);
+  Settle();
+  PressKey(VK_DOWN);  // opens the menu on its first item
+  Settle();
+  for (int i = 0; i < position; ++i) {
+    PressKey(VK_DOWN);
+    Settle();
+  }
+  PressKey(VK_RETURN);
+}
+
 void GemlinkProcess::Settle() const {
   // A sent message is handled only after the ones queued before it.
   DWORD_PTR ignored = 0;
