@@ -87,15 +87,14 @@ extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* bytes, std::size_t siz
   const Input input = Parse(bytes, size);
   const Split split = CheckSplit(input.path);
   const bool reachable = split.root != 0;
+  const platform::RegistryKey root = platform::PredefinedKey(split.root);
 
-  if (reachable && (input.control & 1)) memory::CreateKey(split.root, split.subkey);
-  const bool key_exists = reachable && memory::KeyExists(split.root, split.subkey);
+  if (reachable && (input.control & 1)) memory::CreateKey(root, split.subkey);
+  const bool key_exists = reachable && memory::KeyExists(root, split.subkey);
   if (key_exists && (input.control & 2)) {
-    memory::SetValue(split.root, split.subkey, input.name,
-                     {(input.control >> 2) & 0xFu, input.data});
+    memory::SetValue(root, split.subkey, input.name, {(input.control >> 2) & 0xFu, input.data});
   }
-  const auto stored =
-      key_exists ? memory::FindValue(split.root, split.subkey, input.name) : std::nullopt;
+  const auto stored = key_exists ? memory::FindValue(root, split.subkey, input.name) : std::nullopt;
 
   std::string path = input.path;
   const ValueResult read = General::ReadDwordValue(path, input.name);
@@ -117,22 +116,22 @@ extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* bytes, std::size_t siz
   } else if (key_exists) {
     Require(written == ValueResult::Nothing());
     const auto bits = static_cast<std::uint32_t>(value);
-    Require(memory::FindValue(split.root, split.subkey, input.name) ==
+    Require(memory::FindValue(root, split.subkey, input.name) ==
             memory::StoredValue{
                 4,
                 {static_cast<std::uint8_t>(bits), static_cast<std::uint8_t>(bits >> 8),
                  static_cast<std::uint8_t>(bits >> 16), static_cast<std::uint8_t>(bits >> 24)}});
   } else {
     Require(written == ValueResult::Error());
-    Require(!memory::KeyExists(split.root, split.subkey));
+    Require(!memory::KeyExists(root, split.subkey));
   }
   Require(memory::OpenKeyCount() == 0);
 
   // Leave the registry as empty as it was for the next input.
   if (reachable) {
     const std::string top = split.subkey.substr(0, split.subkey.find('\\'));
-    if (!top.empty()) memory::DeleteKey(split.root, top);
-    memory::DeleteValue(split.root, "", input.name);
+    if (!top.empty()) memory::DeleteKey(root, top);
+    memory::DeleteValue(root, "", input.name);
   }
   return 0;
 }
