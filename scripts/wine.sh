@@ -13,7 +13,7 @@ wine32_kernel_refusal() {
   local answer
   answer=$(LC_ALL=C "$wine_loader_win32" --version 2>&1) && return
   if [[ $answer == *"Exec format error"* ]]; then
-    echo "this kernel cannot start 32-bit programs ($answer)"
+    echo "this kernel cannot start 32-bit programs ($wine_loader_win32: Exec format error)"
   fi
 }
 
