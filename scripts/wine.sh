@@ -39,7 +39,9 @@ wine_use() {
   fi
   local answer
   if ! answer=$(LC_ALL=C "$WINELOADER" --version 2>&1); then
-    echo "wine: $WINELOADER does not start, so $arch programs cannot run here: $answer" >&2
+    # Without the shell's own "script: line N:" in front.
+    echo "wine: $WINELOADER does not start, so $arch programs cannot run here:" \
+      "$(sed 's/^.*: line [0-9]*: //' <<<"$answer")" >&2
     return 1
   fi
 }
