@@ -7,6 +7,7 @@
 #include <psapi.h>
 #include <winternl.h>
 
+#include <algorithm>
 #include <cstdio>
 #include <cstdlib>
 #include <optional>
@@ -35,7 +36,7 @@ int Setting(const char* name, int fallback) {
 // What the soak compares. A count the platform does not keep is not measured
 // (nullopt, and said so); a count it keeps but could not give fails the test.
 struct Usage {
-  std::optional<DWORD> gdi_objects;     // GetGuiResources; Wine keeps none
+  std::optional<DWORD> gdi_objects;     // GetGuiResources, or the GDI handle table
   std::optional<DWORD> user_objects;    // likewise
   std::optional<DWORD> handles;         // GetProcessHandleCount; likewise
   std::optional<DWORD> kernel_handles;  // counted in the system's handle table
@@ -63,6 +64,47 @@ std::optional<DWORD> CountOf(const char* what, HANDLE gemlink, Ask ask) {
   const DWORD count = ask(gemlink);
   if (count == 0) ADD_FAILURE() << what << " of Gemlink could not be counted: " << GetLastError();
   return count;
+}
+
+// The GDI objects a process holds, read from the table its PEB points at:
+// Wine keeps no count of them, but lists them there as Windows does. Entries
+// in use have a type. nullopt if the table cannot be read.
+std::optional<DWORD> GdiTableCount(HANDLE process) {
+  struct Entry {  // as Wine lays it out, for 32-bit and 64-bit processes alike
+    UINT64 object;
+    ULONG owner;
+    USHORT unique;
+    UCHAR type;
+    UCHAR flags;
+    UINT64 user;
+  };
+  constexpr std::size_t kEntries = 0x10000;
+  constexpr std::size_t kTableField = sizeof(void*) == 8 ? 0xF8 : 0x94;  // PEB.GdiSharedHandleTable
+  PROCESS_BASIC_INFORMATION basic{};
+  ULONG_PTR table = 0;
+  if (NtQueryInformationProcess(process, ProcessBasicInformation, &basic, sizeof basic, nullptr) !=
+          0 ||
+      !ReadProcessMemory(process, reinterpret_cast<const char*>(basic.PebBaseAddress) + kTableField,
+                         &table, sizeof table, nullptr) ||
+      table == 0) {
+    return std::nullopt;
+  }
+  std::vector<Entry> entries(kEntries);
+  if (!ReadProcessMemory(process, reinterpret_cast<const void*>(table), entries.data(),
+                         kEntries * sizeof(Entry), nullptr)) {
+    return std::nullopt;
+  }
+  return static_cast<DWORD>(
+      std::count_if(entries.begin(), entries.end(), [](const Entry& entry) { return entry.type; }));
+}
+
+// Whether the table is read right here: this process must see exactly one
+// object more once it has made a brush.
+bool GdiTableReadable() {
+  const auto before = GdiTableCount(GetCurrentProcess());
+  const platform::Owned<HBRUSH, DeleteObject> brush(CreateSolidBrush(RGB(0, 0, 0)));
+  const auto after = GdiTableCount(GetCurrentProcess());
+  return before && after && *after == *before + 1;
 }
 
 std::optional<DWORD> KernelHandlesOf(DWORD process_id) {
@@ -104,8 +146,11 @@ std::optional<DWORD> KernelHandlesOf(DWORD process_id) {
 
 Usage UsageOf(const e2e::GemlinkProcess& gemlink) {
   Usage usage{};
+  // Where the platform keeps no GDI count, the handle table gives one.
+  static const bool gdi_table_readable = GdiTableReadable();
   usage.gdi_objects = CountOf("GDI objects", gemlink.process(), [](HANDLE process) {
-    return GetGuiResources(process, GR_GDIOBJECTS);
+    const DWORD kept = GetGuiResources(process, GR_GDIOBJECTS);
+    return kept != 0 || !gdi_table_readable ? kept : GdiTableCount(process).value_or(0);
   });
   usage.user_objects = CountOf("USER objects", gemlink.process(), [](HANDLE process) {
     return GetGuiResources(process, GR_USEROBJECTS);
