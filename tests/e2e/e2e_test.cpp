@@ -259,7 +259,7 @@ TEST_F(Gemlink, AFileMenuChoiceTakesTheFocusAlongWithTheSelection) {
                  (c.focused == ID_Option1 ? "Activate" : "DeActivate") + ", then File item " +
                  std::to_string(c.file_position));
     if (c.with_mouse) {
-      gemlink.ClickWithMouse(c.focused);
+      ASSERT_TRUE(gemlink.ClickWithMouse(c.focused));
     } else {
       focus_with_keys(c.focused);
     }

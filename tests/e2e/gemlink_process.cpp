@@ -143,16 +143,30 @@ void GemlinkProcess::PressKey(WORD key, bool with_shift, bool with_alt) {
   SendInput(static_cast<UINT>(inputs.size()), inputs.data(), sizeof(INPUT));
 }
 
-void GemlinkProcess::ClickWithMouse(int control_id) const {
+bool GemlinkProcess::ClickWithMouse(int control_id) const {
   RECT place{};
   GetWindowRect(Control(control_id), &place);
-  SetCursorPos((place.left + place.right) / 2, (place.top + place.bottom) / 2);
-  INPUT inputs[2] = {};
-  inputs[0].type = inputs[1].type = INPUT_MOUSE;
-  inputs[0].mi.dwFlags = MOUSEEVENTF_LEFTDOWN;
-  inputs[1].mi.dwFlags = MOUSEEVENTF_LEFTUP;
-  SendInput(2, inputs, sizeof(INPUT));
-  Settle();
+  const POINT target{(place.left + place.right) / 2, (place.top + place.bottom) / 2};
+  INPUT inputs[3] = {};
+  for (INPUT& input : inputs) input.type = INPUT_MOUSE;
+  inputs[0].mi.dx = MulDiv(target.x, 65535, GetSystemMetrics(SM_CXSCREEN) - 1);
+  inputs[0].mi.dy = MulDiv(target.y, 65535, GetSystemMetrics(SM_CYSCREEN) - 1);
+  inputs[0].mi.dwFlags = MOUSEEVENTF_MOVE | MOUSEEVENTF_ABSOLUTE;
+  inputs[1].mi.dwFlags = MOUSEEVENTF_LEFTDOWN;
+  inputs[2].mi.dwFlags = MOUSEEVENTF_LEFTUP;
+  // Under Wine a press sent with the move can land where the pointer was:
+  // press only once the pointer is there.
+  SendInput(1, &inputs[0], sizeof(INPUT));
+  WaitFor(2000, [target] {
+    POINT now{};
+    GetCursorPos(&now);
+    return now.x == target.x && now.y == target.y;
+  });
+  SendInput(2, &inputs[1], sizeof(INPUT));
+  return WaitFor(2000, [this, control_id] {
+    Settle();
+    return Focus() == Control(control_id);
+  });
 }
 
 void GemlinkProcess::ChooseFileItemWithKeys(int position) const {

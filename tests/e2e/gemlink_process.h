@@ -46,8 +46,9 @@ class GemlinkProcess {
   void Close() const;
   // Real key strokes, to whichever window has the focus.
   static void PressKey(WORD key, bool with_shift = false, bool with_alt = false);
-  // A real left click in the middle of a control.
-  void ClickWithMouse(int control_id) const;
+  // A real left click in the middle of a control; true once the control has
+  // the focus.
+  bool ClickWithMouse(int control_id) const;
   // Chooses the File menu's item at this position (from 0) from the keyboard,
   // as a user without a mouse would: F10, down into the menu, down to the
   // item, Enter. (Wine cannot read another process's menu: the caller knows
