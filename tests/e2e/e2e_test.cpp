@@ -255,7 +255,7 @@ TEST_F(Gemlink, AFileMenuChoiceTakesTheFocusAlongWithTheSelection) {
                         Case{false, ID_Option2, kDeActivateItem, ID_Option2, 0, kWasInactiveText},
                         Case{false, ID_Option1, kDeActivateItem, ID_Option2, 0, kWasInactiveText},
                         Case{false, ID_Option2, kActivateItem, ID_Option1, 1, kWasActiveText}}) {
-    SCOPED_TRACE(std::string(c.with_mouse ? "clicked " : "tabbed to ") +
+    SCOPED_TRACE(std::string(c.with_mouse ? "clicked " : "keys to ") +
                  (c.focused == ID_Option1 ? "Activate" : "DeActivate") + ", then File item " +
                  std::to_string(c.file_position));
     if (c.with_mouse) {
