@@ -41,8 +41,8 @@ int Setting(const char* name, int fallback) {
 // (nullopt, and said so); a count it keeps but could not give fails the test.
 struct Usage {
   std::optional<DWORD> gdi_objects;     // GetGuiResources, or the GDI handle table
-  std::optional<DWORD> user_objects;    // likewise
-  std::optional<DWORD> handles;         // GetProcessHandleCount; likewise
+  std::optional<DWORD> user_objects;    // GetGuiResources; Wine keeps none
+  std::optional<DWORD> handles;         // GetProcessHandleCount; Wine keeps none
   std::optional<DWORD> kernel_handles;  // counted in the system's handle table
   int windows;                          // top-level and child windows
   SIZE_T committed_kib;                 // private memory committed
