@@ -264,7 +264,7 @@ TEST_F(Gemlink, AFileMenuChoiceTakesTheFocusAlongWithTheSelection) {
       focus_with_keys(c.focused);
     }
     ASSERT_EQ(gemlink.Focus(), gemlink.Control(c.focused));
-    gemlink.ChooseFileItemWithKeys(c.file_position);
+    ASSERT_TRUE(gemlink.ChooseFileItemWithKeys(c.file_position));
     ExpectMessage(gemlink, c.confirmation, MessageIcon::kInformation, "Gemlink");
     gemlink.Settle();
 

@@ -154,24 +154,41 @@ bool GemlinkProcess::ClickWithMouse(int control_id) const {
   inputs[0].mi.dwFlags = MOUSEEVENTF_MOVE | MOUSEEVENTF_ABSOLUTE;
   inputs[1].mi.dwFlags = MOUSEEVENTF_LEFTDOWN;
   inputs[2].mi.dwFlags = MOUSEEVENTF_LEFTUP;
-  // Under Wine a press sent with the move can land where the pointer was:
-  // press only once the pointer is there.
-  SendInput(1, &inputs[0], sizeof(INPUT));
-  WaitFor(2000, [target] {
-    POINT now{};
-    GetCursorPos(&now);
-    return now.x == target.x && now.y == target.y;
-  });
-  SendInput(2, &inputs[1], sizeof(INPUT));
-  return WaitFor(2000, [this, control_id] {
-    Settle();
-    return Focus() == Control(control_id);
-  });
+  // Under Wine a press sent with the move can land where the pointer was, so
+  // it is sent once the pointer is there; and now and then a press right
+  // after a message box closes is lost, so a click that does not arrive is
+  // made again. A second click on a button does nothing the first did not.
+  for (int attempt = 0; attempt < 3; ++attempt) {
+    SendInput(1, &inputs[0], sizeof(INPUT));
+    WaitFor(2000, [target] {
+      POINT now{};
+      GetCursorPos(&now);
+      return now.x == target.x && now.y == target.y;
+    });
+    SendInput(2, &inputs[1], sizeof(INPUT));
+    if (WaitFor(1000, [this, control_id] {
+          Settle();
+          return Focus() == Control(control_id);
+        })) {
+      return true;
+    }
+  }
+  return false;
 }
 
-void GemlinkProcess::ChooseFileItemWithKeys(int position) const {
-  PressKey(VK_F10);
-  Settle();
+bool GemlinkProcess::ChooseFileItemWithKeys(int position) const {
+  auto in_menu = [this] {
+    Settle();
+    GUITHREADINFO info{};
+    info.cbSize = sizeof info;
+    return GetGUIThreadInfo(thread_id_, &info) && (info.flags & GUI_INMENUMODE);
+  };
+  // F10 again only if the first was lost: a second one would leave the menu.
+  for (int attempt = 0; attempt < 3 && !in_menu(); ++attempt) {
+    PressKey(VK_F10);
+    WaitFor(1000, in_menu);
+  }
+  if (!in_menu()) return false;
   PressKey(VK_DOWN);  // opens the menu on its first item
   Settle();
   for (int i = 0; i < position; ++i) {
@@ -179,6 +196,7 @@ void GemlinkProcess::ChooseFileItemWithKeys(int position) const {
     Settle();
   }
   PressKey(VK_RETURN);
+  return true;
 }
 
 void GemlinkProcess::Settle() const {

@@ -52,8 +52,8 @@ class GemlinkProcess {
   // Chooses the File menu's item at this position (from 0) from the keyboard,
   // as a user without a mouse would: F10, down into the menu, down to the
   // item, Enter. (Wine cannot read another process's menu: the caller knows
-  // the order.)
-  void ChooseFileItemWithKeys(int position) const;
+  // the order.) False if the menu bar never took the keyboard.
+  bool ChooseFileItemWithKeys(int position) const;
 
   // Waits until the program has handled everything sent so far.
   void Settle() const;
