@@ -17,6 +17,24 @@ wine32_kernel_refusal() {
   fi
 }
 
+# The preset whose programs run here: the 32-bit one, what users get,
+# wherever the kernel can start 32-bit programs; the 64-bit one elsewhere.
+wine_runnable_preset() {
+  if [[ -n $(wine32_kernel_refusal) ]]; then echo windows64; else echo windows; fi
+}
+
+# The Wine architecture a preset's programs run in.
+wine_arch_of() {
+  case $1 in
+    windows) echo win32 ;;
+    windows64) echo win64 ;;
+    *)
+      echo "wine: no Windows build is called '$1' (windows or windows64)" >&2
+      return 1
+      ;;
+  esac
+}
+
 # Sets up the environment for Wine of one architecture in one prefix.
 # Usage: wine_use win32|win64 PREFIX
 wine_use() {
