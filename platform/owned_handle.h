@@ -45,6 +45,7 @@ using OwnedHandle = Owned<HANDLE, CloseHandle>;
 using OwnedFont = Owned<HFONT, DeleteObject>;
 using OwnedBitmap = Owned<HBITMAP, DeleteObject>;
 using OwnedDc = Owned<HDC, DeleteDC>;
+using OwnedModule = Owned<HMODULE, FreeLibrary>;
 
 // The screen's device context, for the length of a scope.
 class ScreenDc {

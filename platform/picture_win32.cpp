@@ -6,6 +6,8 @@
 #include <cstring>
 #include <memory>
 
+#include "platform/system_dll.h"
+
 namespace platform {
 namespace {
 
@@ -32,8 +34,10 @@ ComPointer<IStream> StreamOverResource(HINSTANCE instance, int id, DWORD& size) 
   std::memcpy(target, bytes, size);
   GlobalUnlock(copy.get());
 
+  auto* create_stream =
+      SystemFunction<decltype(CreateStreamOnHGlobal)>(SystemDll::kOle32, "CreateStreamOnHGlobal");
   IStream* stream = nullptr;
-  if (FAILED(CreateStreamOnHGlobal(copy.get(), TRUE, &stream))) return nullptr;
+  if (!create_stream || FAILED(create_stream(copy.get(), TRUE, &stream))) return nullptr;
   copy.release();  // the stream frees it now
   return ComPointer<IStream>(stream);
 }
@@ -45,9 +49,11 @@ OwnedBitmap LoadJpegResource(HINSTANCE instance, int id, int scale_numerator,
   DWORD size = 0;
   const ComPointer<IStream> stream = StreamOverResource(instance, id, size);
   if (!stream) return {};
+  auto* load_picture =
+      SystemFunction<decltype(OleLoadPicture)>(SystemDll::kOleaut32, "OleLoadPicture");
   IPicture* raw_picture = nullptr;
-  if (FAILED(OleLoadPicture(stream.get(), static_cast<LONG>(size), FALSE, IID_IPicture,
-                            reinterpret_cast<void**>(&raw_picture)))) {
+  if (!load_picture || FAILED(load_picture(stream.get(), static_cast<LONG>(size), FALSE,
+                                           IID_IPicture, reinterpret_cast<void**>(&raw_picture)))) {
     return {};
   }
   // The decoded bitmap belongs to the picture and dies with it: copy it out.

@@ -5,13 +5,13 @@
 #include <windows.h>
 
 #include <cstdlib>
-#include <fstream>
 #include <map>
 #include <string>
 #include <vector>
 
 #include "platform/owned_handle.h"
 #include "resources/resource.h"
+#include "tests/e2e/browser.h"
 #include "tests/e2e/gemlink_process.h"
 #include "tests/support/messenger.h"
 #include "tests/support/registry_fixture.h"
@@ -27,9 +27,6 @@ using test_support::kPagerKey;
 using test_support::kPluralKey;
 using test_support::kWasActiveText;
 using test_support::kWasInactiveText;
-
-constexpr test_registry::RegistryKey kClassesRoot = platform::PredefinedKey(0x80000000);
-constexpr char kHttpCommandKey[] = "http\\shell\\open\\command";
 
 struct Box {
   int left, top, width, height;
@@ -300,26 +297,12 @@ TEST_F(Gemlink, HelpAndAboutTellWithoutTouchingTheSetting) {
 // The shell starts whatever program the http protocol names. Ours records the
 // address and the show command: a browser that honours it must show itself.
 TEST_F(Gemlink, VisitWebSiteOpensTheSiteInABrowserThatShowsAndShowsNothingItself) {
-  const std::string log = e2e::ProgramFolder() + "visited-urls.txt";
-  DeleteFileA(log.c_str());
-  const auto browser = test_registry::FindValue(kClassesRoot, kHttpCommandKey, "");
-  ASSERT_TRUE(browser.has_value()) << "the prefix has an http handler to stand in for";
-  test_registry::SetValue(
-      kClassesRoot, kHttpCommandKey, "",
-      test_registry::Text('"' + e2e::ProgramFolder() + "url_recorder.exe\" \"" + log + "\" %1"));
-
+  const e2e::RecordingBrowser browser;
   GemlinkProcess gemlink;
   Start(gemlink);
   gemlink.ChooseMenuItem(ID_M_Site);
 
-  std::vector<std::string> starts;
-  for (int tries = 0; tries < 300 && starts.empty(); ++tries) {
-    Sleep(50);
-    std::ifstream recorded(log);
-    for (std::string line; std::getline(recorded, line);) starts.push_back(line);
-  }
-  test_registry::SetValue(kClassesRoot, kHttpCommandKey, "", *browser);
-  EXPECT_EQ(starts,
+  EXPECT_EQ(browser.WaitForStarts(),
             std::vector<std::string>{"http://www.example.com " + std::to_string(SW_SHOWNORMAL)});
   ExpectNoMessage(gemlink);
   EXPECT_EQ(gemlink.VisibleWindows(), std::vector<HWND>{gemlink.window()});

@@ -80,15 +80,13 @@ std::string ProgramFolder() {
   return folder.substr(0, folder.find_last_of("\\/") + 1);
 }
 
-GemlinkProcess::GemlinkProcess() {
+GemlinkProcess::GemlinkProcess(const std::string& folder) {
   // Quoted, as the folder may hold blanks.
-  std::string command = ProgramFolder();
-  command.insert(0, 1, '"');
-  command += "Gemlink.exe\"";
+  std::string command = '"' + folder + "Gemlink.exe\"";
   STARTUPINFOA startup{};
   startup.cb = sizeof startup;
   PROCESS_INFORMATION started{};
-  if (CreateProcessA(nullptr, command.data(), nullptr, nullptr, FALSE, 0, nullptr, nullptr,
+  if (CreateProcessA(nullptr, command.data(), nullptr, nullptr, FALSE, 0, nullptr, folder.c_str(),
                      &startup, &started)) {
     process_.reset(started.hProcess);
     thread_.reset(started.hThread);

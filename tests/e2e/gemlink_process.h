@@ -27,8 +27,10 @@ std::string ProgramFolder();
 
 class GemlinkProcess {
  public:
-  // Starts Gemlink.exe; the process is ended, if still running, on destruction.
-  GemlinkProcess();
+  // Starts the Gemlink.exe in this folder with the folder as its working
+  // folder, as Explorer starts a program; the process is ended, if still
+  // running, on destruction.
+  explicit GemlinkProcess(const std::string& folder = ProgramFolder());
   ~GemlinkProcess();
   GemlinkProcess(const GemlinkProcess&) = delete;
   GemlinkProcess& operator=(const GemlinkProcess&) = delete;
