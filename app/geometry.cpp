@@ -1,5 +1,7 @@
 #include "app/geometry.h"
 
+#include "resources/resource.h"
+
 namespace gemlink {
 namespace {
 
@@ -19,6 +21,11 @@ int TwipsToPixels(int twips, int dpi) { return MulDivRounded(twips, dpi, kTwipsP
 PixelRect ToPixels(const layout::TwipsRect& rect, int dpi) {
   return {TwipsToPixels(rect.left, dpi), TwipsToPixels(rect.top, dpi),
           TwipsToPixels(rect.width, dpi), TwipsToPixels(rect.height, dpi)};
+}
+
+PictureDrawing PictureFor(int dpi) {
+  return dpi <= layout::kPictureDpi ? PictureDrawing{IDR_BACKGROUND, layout::kPictureDpi}
+                                    : PictureDrawing{IDR_BACKGROUND_2X, 2 * layout::kPictureDpi};
 }
 
 int FontHeightPixels(int dpi) { return layout::kFontHeight * dpi / kTwipsPerInch; }

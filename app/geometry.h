@@ -17,6 +17,16 @@ struct PixelRect {
 int TwipsToPixels(int twips, int dpi);
 PixelRect ToPixels(const layout::TwipsRect& rect, int dpi);
 
+// Which drawing of the background picture to show at a DPI, and the DPI it
+// was drawn for: the smaller one where it is large enough, so that the
+// picture is scaled down from 97 to 192 DPI, never up.
+struct PictureDrawing {
+  int resource_id;
+  int dpi;
+  bool operator==(const PictureDrawing&) const = default;
+};
+PictureDrawing PictureFor(int dpi);
+
 // The font's height in pixels: rounded down, because the controls were sized
 // for the font's designed width and a font rounded up outgrows them (at
 // 120 DPI "DeActivate" would lose its last letter).

@@ -20,25 +20,17 @@ constexpr DWORD kWindowExStyle = 0;
 
 int ScreenDpi() { return GetDeviceCaps(platform::ScreenDc().get(), LOGPIXELSY); }
 
-bool RegisterWindowClass(HINSTANCE instance, WNDPROC procedure) {
-  WNDCLASSEXA window_class{};
-  window_class.cbSize = sizeof window_class;
-  window_class.lpfnWndProc = procedure;
-  window_class.hInstance = instance;
-  window_class.hIcon = LoadIconA(instance, MAKEINTRESOURCEA(IDI_GEMLINK));
-  window_class.hIconSm = static_cast<HICON>(LoadImageA(instance, MAKEINTRESOURCEA(IDI_GEMLINK),
-                                                       IMAGE_ICON, GetSystemMetrics(SM_CXSMICON),
-                                                       GetSystemMetrics(SM_CYSMICON), LR_SHARED));
-  window_class.hCursor = LoadCursorA(nullptr, MAKEINTRESOURCEA(32512) /* IDC_ARROW */);
-  window_class.lpszMenuName = MAKEINTRESOURCEA(IDR_MAIN_MENU);
-  window_class.lpszClassName = kClassName;
-  return RegisterClassExA(&window_class) != 0;
+// The icon drawn for the size the system shows it at, or the nearest.
+HICON LoadIconSized(HINSTANCE instance, int width_metric, int height_metric) {
+  return static_cast<HICON>(LoadImageA(instance, MAKEINTRESOURCEA(IDI_GEMLINK), IMAGE_ICON,
+                                       GetSystemMetrics(width_metric),
+                                       GetSystemMetrics(height_metric), LR_DEFAULTCOLOR));
 }
 
 }  // namespace
 
 bool MainWindow::Create() {
-  if (!RegisterWindowClass(instance_, WindowProcedure)) return false;
+  if (!RegisterWindowClass()) return false;
   dpi_ = ScreenDpi();
 
   RECT frame{0, 0, TwipsToPixels(layout::kClientWidth, dpi_),
@@ -51,6 +43,21 @@ bool MainWindow::Create() {
 
   return CreateWindowExA(kWindowExStyle, kClassName, layout::kCaption, kWindowStyle, left, top,
                          width, height, nullptr, nullptr, instance_, this) != nullptr;
+}
+
+bool MainWindow::RegisterWindowClass() {
+  large_icon_.reset(LoadIconSized(instance_, SM_CXICON, SM_CYICON));
+  small_icon_.reset(LoadIconSized(instance_, SM_CXSMICON, SM_CYSMICON));
+  WNDCLASSEXA window_class{};
+  window_class.cbSize = sizeof window_class;
+  window_class.lpfnWndProc = WindowProcedure;
+  window_class.hInstance = instance_;
+  window_class.hIcon = large_icon_.get();
+  window_class.hIconSm = small_icon_.get();
+  window_class.hCursor = LoadCursorA(nullptr, MAKEINTRESOURCEA(32512) /* IDC_ARROW */);
+  window_class.lpszMenuName = MAKEINTRESOURCEA(IDR_MAIN_MENU);
+  window_class.lpszClassName = kClassName;
+  return RegisterClassExA(&window_class) != 0;
 }
 
 void MainWindow::Load() { controller_.Load(); }
@@ -110,7 +117,8 @@ bool MainWindow::OnCreate() {
   font_.reset(CreateFontA(-FontHeightPixels(dpi_), 0, 0, 0, layout::kFontWeight, FALSE, FALSE,
                           FALSE, layout::kFontCharset, OUT_DEFAULT_PRECIS, CLIP_DEFAULT_PRECIS,
                           DEFAULT_QUALITY, DEFAULT_PITCH | FF_DONTCARE, layout::kFontFace));
-  background_ = platform::LoadJpegResource(instance_, IDR_BACKGROUND, dpi_, layout::kPictureDpi);
+  const PictureDrawing picture = PictureFor(dpi_);
+  background_ = platform::LoadJpegResource(instance_, picture.resource_id, dpi_, picture.dpi);
   CreateControls();
   FitClientArea();
   platform::SetMessageOwner(window_);

@@ -39,6 +39,7 @@ class MainWindow final : public SelectionView {
   static LRESULT CALLBACK WindowProcedure(HWND window, UINT message, WPARAM wparam, LPARAM lparam);
   LRESULT HandleMessage(UINT message, WPARAM wparam, LPARAM lparam);
 
+  bool RegisterWindowClass();
   bool OnCreate();
   void OnPaint();
   void OnCommand(int id);
@@ -56,6 +57,8 @@ class MainWindow final : public SelectionView {
   HWND window_ = nullptr;
   int dpi_ = 96;
   HWND focus_when_inactive_ = nullptr;
+  platform::OwnedIcon large_icon_;
+  platform::OwnedIcon small_icon_;
   platform::OwnedFont font_;
   platform::OwnedBitmap background_;
   ActivationController controller_{*this};

@@ -43,6 +43,7 @@ class Owned {
 // Kernel objects whose creators report failure with NULL.
 using OwnedHandle = Owned<HANDLE, CloseHandle>;
 using OwnedFont = Owned<HFONT, DeleteObject>;
+using OwnedIcon = Owned<HICON, DestroyIcon>;
 using OwnedBitmap = Owned<HBITMAP, DeleteObject>;
 using OwnedDc = Owned<HDC, DeleteDC>;
 using OwnedModule = Owned<HMODULE, FreeLibrary>;

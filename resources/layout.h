@@ -33,7 +33,8 @@ inline constexpr int kFontHeight = 165;
 inline constexpr int kFontWeight = 400;
 inline constexpr int kFontCharset = 178;
 
-// The background picture is drawn at this many pixels an inch.
+// The background picture is drawn twice: for this many pixels an inch, and
+// for twice as many.
 inline constexpr int kPictureDpi = 96;
 
 }  // namespace layout

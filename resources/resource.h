@@ -6,6 +6,7 @@
 #define IDI_GEMLINK 1
 #define IDR_MAIN_MENU 100
 #define IDR_BACKGROUND 101
+#define IDR_BACKGROUND_2X 102
 
 /* Controls. Option1 and Option2 are adjacent: they form one radio group. */
 #define ID_Check1 1001

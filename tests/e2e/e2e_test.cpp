@@ -37,8 +37,8 @@ void PrintTo(const Box& box, std::ostream* out) {
   *out << '(' << box.left << ", " << box.top << ", " << box.width << ", " << box.height << ')';
 }
 
-// Where everything must be, in pixels, at the two DPI settings the layout is
-// checked at: twips divided by 15 and by 12, rounded to the nearest pixel.
+// Where everything must be, in pixels, at 100, 125, 150 and 200 %: twips
+// times DPI / 1440, rounded to the nearest pixel, halves up.
 struct Geometry {
   int client_width, client_height;
   Box command1, option2, option1, check1;
@@ -46,6 +46,9 @@ struct Geometry {
 const std::map<int, Geometry> kGeometry = {
     {96, {282, 179, {192, 135, 65, 21}, {88, 136, 73, 17}, {24, 136, 60, 17}, {16, 208, 57, 17}}},
     {120, {353, 224, {240, 169, 81, 26}, {110, 170, 92, 21}, {30, 170, 75, 21}, {20, 260, 71, 21}}},
+    {144, {423, 269, {288, 203, 98, 32}, {132, 204, 110, 26}, {36, 204, 90, 26}, {24, 312, 86, 26}}},
+    {192,
+     {564, 358, {384, 270, 130, 42}, {176, 272, 147, 34}, {48, 272, 120, 34}, {32, 416, 114, 34}}},
 };
 
 int ScreenDpi() { return GetDeviceCaps(platform::ScreenDc().get(), LOGPIXELSY); }
