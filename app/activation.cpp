@@ -28,7 +28,10 @@ std::optional<std::int16_t> ToSmallInteger(const General::ValueResult& result) {
 }  // namespace
 
 void ActivationController::Load() {
-  if (platform::AnotherInstanceRunning()) platform::EndProgram();
+  if (platform::AnotherInstanceRunning()) {
+    platform::ShowOtherInstance();
+    platform::EndProgram();
+  }
 
   // A setting that cannot be read or held is passed over without a word.
   std::string path = PLURAL_KEY_PATH;

@@ -22,4 +22,9 @@ void ShowVersions() {
 
 void ShowAbout() { platform::ShowMessage(AboutText(), platform::kMessageInformation, kAboutTitle); }
 
+void ShowWebSiteNotOpened() {
+  platform::ShowMessage(std::string(kWebSiteNotOpened) + "\r\n\r\n" + kWebSite,
+                        platform::kMessageInformation);
+}
+
 }  // namespace gemlink

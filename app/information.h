@@ -6,5 +6,7 @@ namespace gemlink {
 
 void ShowVersions();
 void ShowAbout();
+// Says that the web site could not be opened, and gives its address.
+void ShowWebSiteNotOpened();
 
 }  // namespace gemlink

@@ -11,7 +11,6 @@
 namespace gemlink {
 namespace {
 
-constexpr char kClassName[] = "Gemlink.Form1";
 // A fixed single border: a caption and the system menu, nothing to resize,
 // minimise or maximise with. Children are clipped so the picture never paints
 // over them, which keeps them from flickering.
@@ -27,11 +26,21 @@ HICON LoadIconSized(HINSTANCE instance, int width_metric, int height_metric) {
                                        GetSystemMetrics(height_metric), LR_DEFAULTCOLOR));
 }
 
+// While Windows shows a high-contrast scheme, the system's colours replace
+// the picture and the white patches, as in any dialog.
+bool HighContrastOn() {
+  HIGHCONTRASTA high_contrast{};
+  high_contrast.cbSize = sizeof high_contrast;
+  return SystemParametersInfoA(SPI_GETHIGHCONTRAST, sizeof high_contrast, &high_contrast, 0) &&
+         (high_contrast.dwFlags & HCF_HIGHCONTRASTON);
+}
+
 }  // namespace
 
 bool MainWindow::Create() {
   if (!RegisterWindowClass()) return false;
   dpi_ = ScreenDpi();
+  high_contrast_ = HighContrastOn();
 
   RECT frame{0, 0, TwipsToPixels(layout::kClientWidth, dpi_),
              TwipsToPixels(layout::kClientHeight, dpi_)};
@@ -41,8 +50,8 @@ bool MainWindow::Create() {
   const int left = (GetSystemMetrics(SM_CXSCREEN) - width) / 2;
   const int top = (GetSystemMetrics(SM_CYSCREEN) - height) / 2;
 
-  return CreateWindowExA(kWindowExStyle, kClassName, layout::kCaption, kWindowStyle, left, top,
-                         width, height, nullptr, nullptr, instance_, this) != nullptr;
+  return CreateWindowExA(kWindowExStyle, layout::kWindowClass, layout::kCaption, kWindowStyle, left,
+                         top, width, height, nullptr, nullptr, instance_, this) != nullptr;
 }
 
 bool MainWindow::RegisterWindowClass() {
@@ -56,7 +65,7 @@ bool MainWindow::RegisterWindowClass() {
   window_class.hIconSm = small_icon_.get();
   window_class.hCursor = LoadCursorA(nullptr, MAKEINTRESOURCEA(32512) /* IDC_ARROW */);
   window_class.lpszMenuName = MAKEINTRESOURCEA(IDR_MAIN_MENU);
-  window_class.lpszClassName = kClassName;
+  window_class.lpszClassName = layout::kWindowClass;
   return RegisterClassExA(&window_class) != 0;
 }
 
@@ -91,13 +100,17 @@ LRESULT MainWindow::HandleMessage(UINT message, WPARAM wparam, LPARAM lparam) {
     case WM_ERASEBKGND:
       return 1;  // WM_PAINT covers every pixel
     case WM_CTLCOLORSTATIC:
-      return OnOptionColour(reinterpret_cast<HDC>(wparam));
+      return OnOptionColour(reinterpret_cast<HDC>(wparam), reinterpret_cast<HWND>(lparam));
     case WM_COMMAND:
       // Buttons report more than clicks; menu items come as clicks too.
       if (HIWORD(wparam) == BN_CLICKED) OnCommand(LOWORD(wparam));
       return 0;
     case WM_ACTIVATE:
       OnActivate(LOWORD(wparam) != WA_INACTIVE);
+      return 0;
+    case WM_SETTINGCHANGE:
+    case WM_SYSCOLORCHANGE:
+      OnColourSchemeChange(message);
       return 0;
     case DM_GETDEFID:
       return MAKELRESULT(ID_Command1, DC_HASDEFID);
@@ -167,7 +180,8 @@ void MainWindow::FitClientArea() {
 void MainWindow::OnPaint() {
   PAINTSTRUCT paint{};
   const HDC dc = BeginPaint(window_, &paint);
-  const platform::OwnedDc picture(background_ ? CreateCompatibleDC(dc) : nullptr);
+  const bool show_picture = background_ && !high_contrast_;
+  const platform::OwnedDc picture(show_picture ? CreateCompatibleDC(dc) : nullptr);
   if (picture) {
     const HGDIOBJ old = SelectObject(picture.get(), background_.get());
     BitBlt(dc, paint.rcPaint.left, paint.rcPaint.top, paint.rcPaint.right - paint.rcPaint.left,
@@ -180,10 +194,27 @@ void MainWindow::OnPaint() {
   EndPaint(window_, &paint);
 }
 
-// The option buttons sit on the picture as white patches.
-LRESULT MainWindow::OnOptionColour(HDC dc) {
+// The option buttons sit on the picture as white patches; in high contrast
+// they take the scheme's colours, as anywhere else.
+LRESULT MainWindow::OnOptionColour(HDC dc, HWND control) {
+  if (high_contrast_) {
+    return DefWindowProcA(window_, WM_CTLCOLORSTATIC, reinterpret_cast<WPARAM>(dc),
+                          reinterpret_cast<LPARAM>(control));
+  }
   SetBkColor(dc, RGB(255, 255, 255));
   return reinterpret_cast<LRESULT>(GetStockObject(WHITE_BRUSH));
+}
+
+// High contrast may have been turned on or off, or its colours changed: the
+// whole window is drawn again. The controls hear of new colours from here.
+void MainWindow::OnColourSchemeChange(UINT message) {
+  high_contrast_ = HighContrastOn();
+  if (message == WM_SYSCOLORCHANGE) {
+    for (const int id : {ID_Check1, ID_Command1, ID_Option1, ID_Option2}) {
+      SendMessageA(Control(id), WM_SYSCOLORCHANGE, 0, 0);
+    }
+  }
+  RedrawWindow(window_, nullptr, nullptr, RDW_INVALIDATE | RDW_ALLCHILDREN);
 }
 
 void MainWindow::OnCommand(int id) {
@@ -215,7 +246,7 @@ void MainWindow::OnCommand(int id) {
       ShowAbout();
       break;
     case ID_M_Site:
-      platform::OpenWebSite(window_, kWebSite);
+      if (!platform::OpenWebSite(window_, kWebSite)) ShowWebSiteNotOpened();
       break;
   }
 }

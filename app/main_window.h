@@ -44,7 +44,8 @@ class MainWindow final : public SelectionView {
   void OnPaint();
   void OnCommand(int id);
   void OnActivate(bool active);
-  LRESULT OnOptionColour(HDC dc);
+  LRESULT OnOptionColour(HDC dc, HWND control);
+  void OnColourSchemeChange(UINT message);
 
   void CreateControls();
   void CreateControl(int id, const char* caption, DWORD style, const layout::TwipsRect& place);
@@ -56,6 +57,7 @@ class MainWindow final : public SelectionView {
   HINSTANCE instance_;
   HWND window_ = nullptr;
   int dpi_ = 96;
+  bool high_contrast_ = false;
   HWND focus_when_inactive_ = nullptr;
   platform::OwnedIcon large_icon_;
   platform::OwnedIcon small_icon_;

@@ -1,5 +1,6 @@
 #include "platform/owned_handle.h"
 #include "platform/process.h"
+#include "resources/layout.h"
 
 namespace platform {
 namespace {
@@ -26,6 +27,22 @@ bool AnotherInstanceRunning() {
   // Held until the process ends, so later copies see this one.
   static const InstanceMarker marker = CreateInstanceMarker();
   return marker.another_running;
+}
+
+void ShowOtherInstance() {
+  // By its class; this copy's own window, not yet shown, has it too.
+  HWND window = nullptr;
+  while ((window = FindWindowExA(nullptr, window, layout::kWindowClass, nullptr)) != nullptr) {
+    DWORD process_id = 0;
+    GetWindowThreadProcessId(window, &process_id);
+    if (process_id != GetCurrentProcessId()) break;
+  }
+  if (!window) return;
+  // Without waiting for it: a copy that hangs must not hang this one too.
+  if (IsIconic(window)) ShowWindowAsync(window, SW_RESTORE);
+  // The copy the user has just started may hand the foreground on. A message
+  // box the first copy shows is what takes input there.
+  SetForegroundWindow(GetLastActivePopup(window));
 }
 
 void EndProgram() { ExitProcess(0); }

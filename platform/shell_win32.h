@@ -5,8 +5,8 @@
 
 namespace platform {
 
-// Hands the URL to the shell's "open" operation; whether it opens is not
-// reported.
-void OpenWebSite(HWND owner, const char* url);
+// Hands the URL to the shell's "open" operation. False if no program could
+// be started for it (none registered for the address, say).
+bool OpenWebSite(HWND owner, const char* url);
 
 }  // namespace platform

@@ -12,6 +12,8 @@ struct TwipsRect {
 };
 
 inline constexpr char kCaption[] = "Gemlink v1.1";
+// The window's class: how a second copy finds the first.
+inline constexpr char kWindowClass[] = "Gemlink.Form1";
 inline constexpr int kClientWidth = 4230;
 inline constexpr int kClientHeight = 2685;
 

@@ -46,7 +46,8 @@ struct Geometry {
 const std::map<int, Geometry> kGeometry = {
     {96, {282, 179, {192, 135, 65, 21}, {88, 136, 73, 17}, {24, 136, 60, 17}, {16, 208, 57, 17}}},
     {120, {353, 224, {240, 169, 81, 26}, {110, 170, 92, 21}, {30, 170, 75, 21}, {20, 260, 71, 21}}},
-    {144, {423, 269, {288, 203, 98, 32}, {132, 204, 110, 26}, {36, 204, 90, 26}, {24, 312, 86, 26}}},
+    {144,
+     {423, 269, {288, 203, 98, 32}, {132, 204, 110, 26}, {36, 204, 90, 26}, {24, 312, 86, 26}}},
     {192,
      {564, 358, {384, 270, 130, 42}, {176, 272, 147, 34}, {48, 272, 120, 34}, {32, 416, 114, 34}}},
 };
@@ -312,6 +313,18 @@ TEST_F(Gemlink, VisitWebSiteOpensTheSiteInABrowserThatShowsAndShowsNothingItself
   EXPECT_TRUE(IsWindowEnabled(gemlink.window()));
 }
 
+// Under Wine, with no handler for http the shell reports error 31.
+TEST_F(Gemlink, VisitWebSiteWithoutABrowserSaysSoAndGivesTheAddress) {
+  const e2e::NoBrowser no_browser;
+  GemlinkProcess gemlink;
+  Start(gemlink);
+  gemlink.ChooseMenuItem(ID_M_Site);
+  ExpectMessage(gemlink,
+                "The web site could not be opened. To visit it, type this address into your web "
+                "browser:\r\n\r\nhttp://www.example.com",
+                MessageIcon::kInformation, "Gemlink");
+}
+
 TEST_F(Gemlink, WithoutTheMessengersKeyOkSaysSoAndCreatesNothing) {
   test_registry::DeleteKey(kCurrentUser, kPagerKey);
   GemlinkProcess gemlink;
@@ -324,9 +337,14 @@ TEST_F(Gemlink, WithoutTheMessengersKeyOkSaysSoAndCreatesNothing) {
   EXPECT_FALSE(test_registry::KeyExists(kCurrentUser, kPagerKey));
 }
 
-TEST_F(Gemlink, ASecondCopyEndsWithoutAWindowAndTheFirstKeepsWorking) {
+// The user who starts a second copy is looking for the first: it comes back
+// from the taskbar and to the front.
+TEST_F(Gemlink, ASecondCopyEndsWithoutAWindowAndBringsBackTheFirst) {
   GemlinkProcess first;
   Start(first);
+  ShowWindow(first.window(), SW_MINIMIZE);
+  first.Settle();
+  ASSERT_TRUE(IsIconic(first.window()));
 
   GemlinkProcess second;
   bool second_showed_a_window = false;
@@ -335,6 +353,11 @@ TEST_F(Gemlink, ASecondCopyEndsWithoutAWindowAndTheFirstKeepsWorking) {
   }
   EXPECT_EQ(second.ExitCode(), 0u);
   EXPECT_FALSE(second_showed_a_window);
+  // The second copy does not wait for the first to restore itself.
+  for (int tries = 0; tries < 100 && IsIconic(first.window()); ++tries) Sleep(20);
+  first.Settle();
+  EXPECT_FALSE(IsIconic(first.window())) << "the first copy is restored";
+  EXPECT_EQ(GetForegroundWindow(), first.window()) << "and in front";
 
   first.ChooseMenuItem(ID_M_DeActivate);
   ExpectMessage(first, kWasInactiveText, MessageIcon::kInformation, "Gemlink");

@@ -2,11 +2,12 @@
 
 #include <fstream>
 
+#include "resources/layout.h"
+
 namespace e2e {
 namespace {
 
 constexpr DWORD kPollMs = 20;
-constexpr char kMainWindowClass[] = "Gemlink.Form1";
 // Child ids of the static controls in a message box.
 constexpr int kMessageIconId = 1088;  // Wine's; Windows uses 20
 constexpr int kMessageTextId = 0xFFFF;
@@ -105,7 +106,7 @@ GemlinkProcess::~GemlinkProcess() {
 HWND GemlinkProcess::WaitForWindow(DWORD timeout_ms) {
   WaitFor(timeout_ms, [this] {
     for (HWND window : VisibleWindows()) {
-      if (ClassOf(window) == kMainWindowClass) window_ = window;
+      if (ClassOf(window) == layout::kWindowClass) window_ = window;
     }
     return window_ != nullptr;
   });

@@ -13,4 +13,6 @@ void SetAnotherInstanceRunning(bool running) { another_instance_running = runnin
 
 bool platform::AnotherInstanceRunning() { return test_support::another_instance_running; }
 
+void platform::ShowOtherInstance() {}
+
 void platform::EndProgram() { throw test_support::ProgramEnded{}; }
