@@ -8,8 +8,9 @@ namespace e2e {
 namespace {
 
 constexpr DWORD kPollMs = 20;
-// Child ids of the static controls in a message box.
-constexpr int kMessageIconId = 1088;  // Wine's; Windows uses 20
+// Child ids of the static controls in a message box: Windows' icon, Wine's,
+// and the text, the same on both.
+constexpr int kMessageIconIds[] = {20, 1088};
 constexpr int kMessageTextId = 0xFFFF;
 
 template <typename Condition>
@@ -52,7 +53,10 @@ BOOL CALLBACK CollectVisible(HWND window, LPARAM context) {
 // Tells the icons apart by their colours: the information icon is blue, the
 // error icon red. Read from the screen, as the user sees them.
 MessageIcon IconOf(HWND box) {
-  const HWND icon = GetDlgItem(box, kMessageIconId);
+  HWND icon = nullptr;
+  for (const int id : kMessageIconIds) {
+    if (!icon) icon = GetDlgItem(box, id);
+  }
   if (!icon || !IsWindowVisible(icon)) return MessageIcon::kNone;
   RECT place{};
   GetWindowRect(icon, &place);
@@ -73,6 +77,10 @@ MessageIcon IconOf(HWND box) {
 }
 
 }  // namespace
+
+bool UnderWine() {
+  return GetProcAddress(GetModuleHandleA("ntdll.dll"), "wine_get_version") != nullptr;
+}
 
 std::string ProgramFolder() {
   char path[MAX_PATH] = {};

@@ -22,6 +22,10 @@ struct MessageBoxSeen {
   MessageIcon icon = MessageIcon::kNone;
 };
 
+// Whether this runs under Wine rather than Windows. Tests that change what
+// the whole machine uses (the web browser) run only there.
+bool UnderWine();
+
 // The folder this test program runs from, where Gemlink.exe is built too.
 std::string ProgramFolder();
 

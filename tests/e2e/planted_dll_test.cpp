@@ -6,6 +6,7 @@
 
 #include <cstdlib>
 #include <fstream>
+#include <optional>
 #include <string>
 #include <vector>
 
@@ -102,7 +103,9 @@ TEST(PlantedDlls, NoneRunsInsideGemlinkStartedBesideThem) {
 
   test_registry::DeleteKey(kCurrentUser, kMessengerKey);
   test_registry::CreateKey(kCurrentUser, kPluralKey);
-  const e2e::RecordingBrowser browser;
+  // Under Wine the browser only records; on Windows the real one opens.
+  std::optional<e2e::RecordingBrowser> browser;
+  if (e2e::UnderWine()) browser.emplace();
   {
     e2e::GemlinkProcess gemlink(folder);
     ASSERT_NE(gemlink.WaitForWindow(), nullptr);
@@ -130,8 +133,10 @@ TEST(PlantedDlls, NoneRunsInsideGemlinkStartedBesideThem) {
     EXPECT_EQ(test_registry::FindValue(kCurrentUser, kPluralKey, "Plural"),
               test_registry::Dword(1));
     gemlink.ChooseMenuItem(ID_M_Site);
-    EXPECT_EQ(browser.WaitForStarts().size(), 1u) << "Visit WebSite started no browser";
-    gemlink.Settle();
+    if (browser) {
+      EXPECT_EQ(browser->WaitForStarts().size(), 1u) << "Visit WebSite started no browser";
+    }
+    EXPECT_FALSE(gemlink.WaitForMessageBox(1500).has_value()) << "Visit WebSite failed";
 
     gemlink.ChooseMenuItem(ID_M_Exit);
     ASSERT_TRUE(gemlink.WaitForExit());
