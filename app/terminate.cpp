@@ -5,7 +5,7 @@
 // For the same reason the two exceptions the standard library can raise in
 // Gemlink (memory exhausted, a string too long) end it at once, as the
 // exceptions would have, uncaught. The library's own versions build
-// exception objects out of a second string implementation, about 80 KiB of
+// exception objects out of a second string implementation, about 90 KiB of
 // the file. Were another such function ever needed, the library's versions
 // would come back and clash with these at link time.
 #include <bits/functexcept.h>
