@@ -15,6 +15,14 @@ namespace platform {
 // ignores the header's request for it. Elsewhere it is on already.
 void EnableDataExecutionPrevention();
 
+// The DLLs that Windows' own code in Gemlink's process (the window manager,
+// themes, COM, the shell) is known to load later by name alone.
+inline constexpr const wchar_t* kDllsLoadedByNameLater[] = {
+    L"uxtheme.dll", L"dwmapi.dll",   L"version.dll", L"cryptbase.dll",     L"propsys.dll",
+    L"userenv.dll", L"setupapi.dll", L"apphelp.dll", L"oleacc.dll",        L"clbcatq.dll",
+    L"msimg32.dll", L"msctf.dll",    L"shlwapi.dll", L"windowscodecs.dll",
+};
+
 // Limits the search for DLLs, for the life of the process, to Windows' system
 // folder: a DLL beside Gemlink.exe or in its working folder, named like one of
 // Windows', is never taken for it. Made before anything loads a DLL by name.
@@ -25,8 +33,8 @@ class DllSearchLimit {
   DllSearchLimit& operator=(const DllSearchLimit&) = delete;
 
  private:
-  // Where Windows cannot limit the search: DLLs loaded early from the system
-  // folder, so that later loads by name find them loaded.
+  // Where Windows cannot limit the search: kDllsLoadedByNameLater, loaded
+  // early from the system folder, so that later loads by name find them loaded.
   std::vector<OwnedModule> preloaded_;
 };
 

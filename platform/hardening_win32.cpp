@@ -15,14 +15,6 @@ using SetProcessDepPolicyFunction = BOOL WINAPI(DWORD flags);
 constexpr DWORD kSearchSystem32 = 0x800;  // LOAD_LIBRARY_SEARCH_SYSTEM32
 constexpr DWORD kDepEnable = 1;           // PROCESS_DEP_ENABLE
 
-// The DLLs that Windows' own code in Gemlink's process (the window manager,
-// themes, COM, the shell) is known to load later by name alone.
-constexpr const wchar_t* kLoadedByNameLater[] = {
-    L"uxtheme.dll", L"dwmapi.dll",   L"version.dll", L"cryptbase.dll",     L"propsys.dll",
-    L"userenv.dll", L"setupapi.dll", L"apphelp.dll", L"oleacc.dll",        L"clbcatq.dll",
-    L"msimg32.dll", L"msctf.dll",    L"shlwapi.dll", L"windowscodecs.dll",
-};
-
 HMODULE Kernel32() { return GetModuleHandleW(L"kernel32.dll"); }
 
 }  // namespace
@@ -49,7 +41,7 @@ DllSearchLimit::DllSearchLimit() {
           FindFunction<SetDllDirectoryFunction>(Kernel32(), "SetDllDirectoryW")) {
     set_dll_directory(L"");
   }
-  for (const wchar_t* name : kLoadedByNameLater) {
+  for (const wchar_t* name : kDllsLoadedByNameLater) {
     const std::wstring path = SystemFolderPath(name);
     // Their own dependencies are looked for beside them first. Missing ones
     // (dwmapi on XP, say) are simply not there to be taken.

@@ -5,11 +5,13 @@
 #include <windows.h>
 
 #include <cstdlib>
+#include <cwchar>
 #include <fstream>
 #include <optional>
 #include <string>
 #include <vector>
 
+#include "platform/hardening.h"
 #include "resources/resource.h"
 #include "tests/e2e/browser.h"
 #include "tests/e2e/gemlink_process.h"
@@ -35,10 +37,10 @@ std::string Lower(std::string text) {
 std::vector<std::string> NamesToPlant() {
   char system[MAX_PATH] = {};
   GetSystemDirectoryA(system, MAX_PATH);
-  std::vector<std::string> names = {
-      "uxtheme.dll", "dwmapi.dll",   "version.dll", "cryptbase.dll",    "propsys.dll",
-      "userenv.dll", "setupapi.dll", "apphelp.dll", "oleacc.dll",       "clbcatq.dll",
-      "msimg32.dll", "msctf.dll",    "shlwapi.dll", "windowscodecs.dll"};
+  std::vector<std::string> names;
+  for (const wchar_t* name : platform::kDllsLoadedByNameLater) {
+    names.emplace_back(name, name + std::wcslen(name));  // plain ASCII
+  }
   WIN32_FIND_DATAA found{};
   const HANDLE search = FindFirstFileA((std::string(system) + "\\*.dll").c_str(), &found);
   if (search == INVALID_HANDLE_VALUE) return names;
