@@ -1,5 +1,7 @@
 #include "app/geometry.h"
 
+#include <algorithm>
+
 #include "resources/resource.h"
 
 namespace gemlink {
@@ -21,6 +23,11 @@ int TwipsToPixels(int twips, int dpi) { return MulDivRounded(twips, dpi, kTwipsP
 PixelRect ToPixels(const layout::TwipsRect& rect, int dpi) {
   return {TwipsToPixels(rect.left, dpi), TwipsToPixels(rect.top, dpi),
           TwipsToPixels(rect.width, dpi), TwipsToPixels(rect.height, dpi)};
+}
+
+PixelRect CentredIn(const PixelRect& area, int width, int height) {
+  return {area.left + std::max(0, (area.width - width) / 2),
+          area.top + std::max(0, (area.height - height) / 2), width, height};
 }
 
 PictureDrawing PictureFor(int dpi) {

@@ -17,6 +17,11 @@ struct PixelRect {
 int TwipsToPixels(int twips, int dpi);
 PixelRect ToPixels(const layout::TwipsRect& rect, int dpi);
 
+// Where a window of this size stands centred in an area (a monitor's work
+// area): wholly inside it when it fits, else from its top-left corner, so
+// that the caption can always be reached.
+PixelRect CentredIn(const PixelRect& area, int width, int height);
+
 // Which drawing of the background picture to show at a DPI, and the DPI it
 // was drawn for: the smaller one where it is large enough, so that the
 // picture is scaled down from 97 to 192 DPI, never up.

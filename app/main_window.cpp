@@ -1,11 +1,14 @@
 #include "app/main_window.h"
 
+#include <utility>
+
 #include "app/credits.h"
 #include "app/geometry.h"
 #include "app/information.h"
+#include "platform/dpi_win32.h"
 #include "platform/message_box_win32.h"
-#include "platform/picture_win32.h"
 #include "platform/shell_win32.h"
+#include "resources/layout.h"
 #include "resources/resource.h"
 
 namespace gemlink {
@@ -17,14 +20,24 @@ namespace {
 constexpr DWORD kWindowStyle = WS_OVERLAPPED | WS_CAPTION | WS_SYSMENU | WS_CLIPCHILDREN;
 constexpr DWORD kWindowExStyle = 0;
 
-int ScreenDpi() { return GetDeviceCaps(platform::ScreenDc().get(), LOGPIXELSY); }
-
-// The icon drawn for the size the system shows it at, or the nearest.
-HICON LoadIconSized(HINSTANCE instance, int width_metric, int height_metric) {
-  return static_cast<HICON>(LoadImageA(instance, MAKEINTRESOURCEA(IDI_GEMLINK), IMAGE_ICON,
-                                       GetSystemMetrics(width_metric),
-                                       GetSystemMetrics(height_metric), LR_DEFAULTCOLOR));
-}
+// In tab order. Check1 and OK each make a group of their own, the option
+// buttons one together, so the arrow keys move only between those. Check1
+// only holds a value: it is never shown, so neither the eye nor a screen
+// reader finds it.
+struct ControlDesign {
+  int id;
+  const char* caption;
+  DWORD style;
+  layout::TwipsRect place;
+};
+constexpr ControlDesign kControls[] = {
+    {ID_Check1, layout::kCheck1Caption, BS_3STATE | WS_GROUP, layout::kCheck1},
+    {ID_Command1, layout::kCommand1Caption, WS_VISIBLE | BS_DEFPUSHBUTTON | WS_GROUP | WS_TABSTOP,
+     layout::kCommand1},
+    {ID_Option2, layout::kOption2Caption, WS_VISIBLE | BS_AUTORADIOBUTTON | WS_GROUP,
+     layout::kOption2},
+    {ID_Option1, layout::kOption1Caption, WS_VISIBLE | BS_AUTORADIOBUTTON, layout::kOption1},
+};
 
 // While Windows shows a high-contrast scheme, the system's colours replace
 // the picture and the white patches, as in any dialog.
@@ -39,30 +52,30 @@ bool HighContrastOn() {
 
 bool MainWindow::Create() {
   if (!RegisterWindowClass()) return false;
-  dpi_ = ScreenDpi();
   high_contrast_ = HighContrastOn();
 
-  RECT frame{0, 0, TwipsToPixels(layout::kClientWidth, dpi_),
-             TwipsToPixels(layout::kClientHeight, dpi_)};
+  // About the right size, at the screen's DPI: the window corrects it once it
+  // knows its own. Where it opens is Windows' choice, as for any program: on
+  // the monitor the shell, or the caller, named.
+  const int dpi = platform::WindowDpi(nullptr);
+  RECT frame{0, 0, TwipsToPixels(layout::kClientWidth, dpi),
+             TwipsToPixels(layout::kClientHeight, dpi)};
   AdjustWindowRectEx(&frame, kWindowStyle, TRUE, kWindowExStyle);
-  const int width = frame.right - frame.left;
-  const int height = frame.bottom - frame.top;
-  const int left = (GetSystemMetrics(SM_CXSCREEN) - width) / 2;
-  const int top = (GetSystemMetrics(SM_CYSCREEN) - height) / 2;
-
-  return CreateWindowExA(kWindowExStyle, layout::kWindowClass, layout::kCaption, kWindowStyle, left,
-                         top, width, height, nullptr, nullptr, instance_, this) != nullptr;
+  if (!CreateWindowExA(kWindowExStyle, layout::kWindowClass, layout::kCaption, kWindowStyle,
+                       CW_USEDEFAULT, CW_USEDEFAULT, frame.right - frame.left,
+                       frame.bottom - frame.top, nullptr, nullptr, instance_, this)) {
+    return false;
+  }
+  PlaceOnMonitor();
+  return true;
 }
 
+// The icons are the window's own, set for its DPI: the class has none.
 bool MainWindow::RegisterWindowClass() {
-  large_icon_.reset(LoadIconSized(instance_, SM_CXICON, SM_CYICON));
-  small_icon_.reset(LoadIconSized(instance_, SM_CXSMICON, SM_CYSMICON));
   WNDCLASSEXA window_class{};
   window_class.cbSize = sizeof window_class;
   window_class.lpfnWndProc = WindowProcedure;
   window_class.hInstance = instance_;
-  window_class.hIcon = large_icon_.get();
-  window_class.hIconSm = small_icon_.get();
   window_class.hCursor = LoadCursorA(nullptr, MAKEINTRESOURCEA(32512) /* IDC_ARROW */);
   window_class.lpszMenuName = MAKEINTRESOURCEA(IDR_MAIN_MENU);
   window_class.lpszClassName = layout::kWindowClass;
@@ -109,8 +122,14 @@ LRESULT MainWindow::HandleMessage(UINT message, WPARAM wparam, LPARAM lparam) {
       OnActivate(LOWORD(wparam) != WA_INACTIVE);
       return 0;
     case WM_SETTINGCHANGE:
+      OnTextSizeChange();
+      OnColourSchemeChange(message);
+      return 0;
     case WM_SYSCOLORCHANGE:
       OnColourSchemeChange(message);
+      return 0;
+    case platform::kDpiChangedMessage:
+      OnDpiChanged(HIWORD(wparam), *reinterpret_cast<const RECT*>(lparam));
       return 0;
     case DM_GETDEFID:
       return MAKELRESULT(ID_Command1, DC_HASDEFID);
@@ -127,63 +146,91 @@ LRESULT MainWindow::HandleMessage(UINT message, WPARAM wparam, LPARAM lparam) {
 }
 
 bool MainWindow::OnCreate() {
-  font_.reset(CreateFontA(-FontHeightPixels(dpi_), 0, 0, 0, layout::kFontWeight, FALSE, FALSE,
-                          FALSE, layout::kFontCharset, OUT_DEFAULT_PRECIS, CLIP_DEFAULT_PRECIS,
-                          DEFAULT_QUALITY, DEFAULT_PITCH | FF_DONTCARE, layout::kFontFace));
-  const PictureDrawing picture = PictureFor(dpi_);
-  background_ = platform::LoadJpegResource(instance_, picture.resource_id, dpi_, picture.dpi);
   CreateControls();
+  UseResources(WindowResources::For(instance_, platform::WindowDpi(window_)));
   FitClientArea();
   platform::SetMessageOwner(window_);
   return Control(ID_Option1) != nullptr;
 }
 
+// Placed and given their font by UseResources, like everything the DPI decides.
 void MainWindow::CreateControls() {
-  // Created in tab order. Check1 and OK each make a group of their own, the
-  // option buttons one together, so the arrow keys move only between those.
-  // Check1 only holds a value: it is never shown, so neither the eye nor a
-  // screen reader finds it.
-  CreateControl(ID_Check1, layout::kCheck1Caption, BS_3STATE | WS_GROUP, layout::kCheck1);
-  CreateControl(ID_Command1, layout::kCommand1Caption,
-                WS_VISIBLE | BS_DEFPUSHBUTTON | WS_GROUP | WS_TABSTOP, layout::kCommand1);
-  CreateControl(ID_Option2, layout::kOption2Caption, WS_VISIBLE | BS_AUTORADIOBUTTON | WS_GROUP,
-                layout::kOption2);
-  CreateControl(ID_Option1, layout::kOption1Caption, WS_VISIBLE | BS_AUTORADIOBUTTON,
-                layout::kOption1);
+  for (const ControlDesign& control : kControls) {
+    CreateWindowExA(0, "BUTTON", control.caption, WS_CHILD | control.style, 0, 0, 0, 0, window_,
+                    reinterpret_cast<HMENU>(static_cast<INT_PTR>(control.id)), instance_, nullptr);
+  }
   SelectOption(ID_Option1);
 }
 
-void MainWindow::CreateControl(int id, const char* caption, DWORD style,
-                               const layout::TwipsRect& place) {
-  const PixelRect pixels = ToPixels(place, dpi_);
-  const HWND control = CreateWindowExA(
-      0, "BUTTON", caption, WS_CHILD | style, pixels.left, pixels.top, pixels.width, pixels.height,
-      window_, reinterpret_cast<HMENU>(static_cast<INT_PTR>(id)), instance_, nullptr);
-  SendMessageA(control, WM_SETFONT, reinterpret_cast<WPARAM>(font_.get()), FALSE);
+// Everything is moved to what was made for the new DPI before the old font
+// and icons are let go: no control is ever left drawing with a deleted font.
+void MainWindow::UseResources(WindowResources made) {
+  for (const ControlDesign& control : kControls) {
+    const HWND button = Control(control.id);
+    const PixelRect place = ToPixels(control.place, made.dpi);
+    SetWindowPos(button, nullptr, place.left, place.top, place.width, place.height,
+                 SWP_NOZORDER | SWP_NOACTIVATE);
+    SendMessageA(button, WM_SETFONT, reinterpret_cast<WPARAM>(made.font.get()), TRUE);
+  }
+  SendMessageA(window_, WM_SETICON, ICON_BIG, reinterpret_cast<LPARAM>(made.large_icon.get()));
+  SendMessageA(window_, WM_SETICON, ICON_SMALL, reinterpret_cast<LPARAM>(made.small_icon.get()));
+  resources_ = std::move(made);
 }
 
-// The menu bar could take two lines at a large font size; whatever it takes,
-// the client area keeps its designed size.
+// Windows suggests where the window goes, so that it stays under the pointer
+// that dragged it across; the frame it suggests may not fit our menu bar.
+void MainWindow::OnDpiChanged(int dpi, const RECT& suggested) {
+  UseResources(WindowResources::For(instance_, dpi));
+  SetWindowPos(window_, nullptr, suggested.left, suggested.top, suggested.right - suggested.left,
+               suggested.bottom - suggested.top, SWP_NOZORDER | SWP_NOACTIVATE);
+  FitClientArea();
+  RedrawWindow(window_, nullptr, nullptr, RDW_INVALIDATE | RDW_ALLCHILDREN);
+}
+
+// Bigger text makes the menu bar taller, and it may take two lines; whatever
+// it takes, the client area keeps its designed size, and the window its
+// top-left corner.
 void MainWindow::FitClientArea() {
   RECT client{};
   GetClientRect(window_, &client);
-  const int missing_width = TwipsToPixels(layout::kClientWidth, dpi_) - client.right;
-  const int missing_height = TwipsToPixels(layout::kClientHeight, dpi_) - client.bottom;
+  const int missing_width = TwipsToPixels(layout::kClientWidth, resources_.dpi) - client.right;
+  const int missing_height = TwipsToPixels(layout::kClientHeight, resources_.dpi) - client.bottom;
   if (missing_width == 0 && missing_height == 0) return;
   RECT frame{};
   GetWindowRect(window_, &frame);
-  SetWindowPos(window_, nullptr, frame.left, frame.top - missing_height / 2,
-               frame.right - frame.left + missing_width, frame.bottom - frame.top + missing_height,
-               SWP_NOZORDER | SWP_NOACTIVATE);
+  SetWindowPos(window_, nullptr, 0, 0, frame.right - frame.left + missing_width,
+               frame.bottom - frame.top + missing_height,
+               SWP_NOMOVE | SWP_NOZORDER | SWP_NOACTIVATE);
+}
+
+// The menu bar is measured again with the new menu font first.
+void MainWindow::OnTextSizeChange() {
+  SetWindowPos(window_, nullptr, 0, 0, 0, 0,
+               SWP_FRAMECHANGED | SWP_NOMOVE | SWP_NOSIZE | SWP_NOZORDER | SWP_NOACTIVATE);
+  FitClientArea();
+}
+
+void MainWindow::PlaceOnMonitor() {
+  MONITORINFO monitor{};
+  monitor.cbSize = sizeof monitor;
+  if (!GetMonitorInfoA(MonitorFromWindow(window_, MONITOR_DEFAULTTONEAREST), &monitor)) return;
+  const RECT& work = monitor.rcWork;
+  RECT frame{};
+  GetWindowRect(window_, &frame);
+  const PixelRect place =
+      CentredIn({work.left, work.top, work.right - work.left, work.bottom - work.top},
+                frame.right - frame.left, frame.bottom - frame.top);
+  SetWindowPos(window_, nullptr, place.left, place.top, 0, 0,
+               SWP_NOSIZE | SWP_NOZORDER | SWP_NOACTIVATE);
 }
 
 void MainWindow::OnPaint() {
   PAINTSTRUCT paint{};
   const HDC dc = BeginPaint(window_, &paint);
-  const bool show_picture = background_ && !high_contrast_;
+  const bool show_picture = resources_.background && !high_contrast_;
   const platform::OwnedDc picture(show_picture ? CreateCompatibleDC(dc) : nullptr);
   if (picture) {
-    const HGDIOBJ old = SelectObject(picture.get(), background_.get());
+    const HGDIOBJ old = SelectObject(picture.get(), resources_.background.get());
     BitBlt(dc, paint.rcPaint.left, paint.rcPaint.top, paint.rcPaint.right - paint.rcPaint.left,
            paint.rcPaint.bottom - paint.rcPaint.top, picture.get(), paint.rcPaint.left,
            paint.rcPaint.top, SRCCOPY);

@@ -7,8 +7,7 @@
 #include <windows.h>
 
 #include "app/activation.h"
-#include "platform/owned_handle.h"
-#include "resources/layout.h"
+#include "app/window_resources.h"
 
 namespace gemlink {
 
@@ -19,7 +18,8 @@ class MainWindow final : public SelectionView {
   MainWindow& operator=(const MainWindow&) = delete;
 
   // Creates the window, hidden, in its design state: "Activate" selected,
-  // pending value 0. False if Windows would not create it.
+  // pending value 0, centred on the monitor Windows chose for it. False if
+  // Windows would not create it.
   bool Create();
   // Start-up, before the window is first seen; ends a second copy.
   void Load();
@@ -46,23 +46,22 @@ class MainWindow final : public SelectionView {
   void OnActivate(bool active);
   LRESULT OnOptionColour(HDC dc, HWND control);
   void OnColourSchemeChange(UINT message);
+  void OnTextSizeChange();
+  void OnDpiChanged(int dpi, const RECT& suggested);
 
   void CreateControls();
-  void CreateControl(int id, const char* caption, DWORD style, const layout::TwipsRect& place);
+  void UseResources(WindowResources made);
   HWND Control(int id) const { return GetDlgItem(window_, id); }
   void SelectOption(int id);
   bool IsOptionButton(HWND control) const;
   void FitClientArea();
+  void PlaceOnMonitor();
 
   HINSTANCE instance_;
   HWND window_ = nullptr;
-  int dpi_ = 96;
   bool high_contrast_ = false;
   HWND focus_when_inactive_ = nullptr;
-  platform::OwnedIcon large_icon_;
-  platform::OwnedIcon small_icon_;
-  platform::OwnedFont font_;
-  platform::OwnedBitmap background_;
+  WindowResources resources_;
   ActivationController controller_{*this};
 };
 

@@ -34,6 +34,15 @@ TEST(Geometry, TwipsBecomeThePixelsNearestThemAtAnyDpi) {
   EXPECT_EQ(gemlink::ToPixels({2880, 2025, 975, 315}, 144), (gemlink::PixelRect{288, 203, 98, 32}));
 }
 
+// A second monitor left of the primary one, its taskbar at the top.
+TEST(Geometry, AWindowIsCentredInTheWorkAreaAndNeverStartsOutsideIt) {
+  using gemlink::PixelRect;
+  EXPECT_EQ(gemlink::CentredIn({-1920, 40, 1920, 1040}, 300, 241),
+            (PixelRect{-1110, 439, 300, 241}));
+  EXPECT_EQ(gemlink::CentredIn({-1920, 40, 800, 600}, 600, 700), (PixelRect{-1820, 40, 600, 700}))
+      << "too tall: its caption stays in reach";
+}
+
 TEST(Geometry, TheFontNeverRoundsUpPastItsSize) {
   EXPECT_EQ(gemlink::FontHeightPixels(96), 11);
   EXPECT_EQ(gemlink::FontHeightPixels(120), 13);  // 13.75

@@ -62,6 +62,18 @@ Box PlaceInClient(HWND control) {
   return {place.left, place.top, place.right - place.left, place.bottom - place.top};
 }
 
+// Centred in the work area (without the taskbar) of the monitor it is on.
+void ExpectCentredInWorkArea(HWND window, HMONITOR monitor) {
+  MONITORINFO info{};
+  info.cbSize = sizeof info;
+  ASSERT_TRUE(GetMonitorInfoA(monitor, &info));
+  const RECT& work = info.rcWork;
+  RECT frame{};
+  GetWindowRect(window, &frame);
+  EXPECT_NEAR(frame.left + frame.right, work.left + work.right, 1) << "centred";
+  EXPECT_NEAR(frame.top + frame.bottom, work.top + work.bottom, 1) << "centred";
+}
+
 std::string TextOf(HWND window) {
   char text[256] = {};
   GetWindowTextA(window, text, sizeof text);
@@ -133,10 +145,7 @@ TEST_F(Gemlink, OpensAsDesignedAtTheScreensDpi) {
   EXPECT_EQ(client.right, expected.client_width);
   EXPECT_EQ(client.bottom, expected.client_height);
 
-  RECT frame{};
-  GetWindowRect(window, &frame);
-  EXPECT_NEAR(frame.left + frame.right, GetSystemMetrics(SM_CXSCREEN), 1) << "centred";
-  EXPECT_NEAR(frame.top + frame.bottom, GetSystemMetrics(SM_CYSCREEN), 1) << "centred";
+  ExpectCentredInWorkArea(window, MonitorFromWindow(window, MONITOR_DEFAULTTONEAREST));
 
   struct Expected {
     int id;
@@ -168,6 +177,33 @@ TEST_F(Gemlink, OpensAsDesignedAtTheScreensDpi) {
   CreateDirectoryA(screenshots.c_str(), nullptr);
   EXPECT_TRUE(e2e::SaveScreenshot(
       window, screenshots + "main-window-" + std::to_string(ScreenDpi()) + "dpi.bmp"));
+}
+
+BOOL CALLBACK RememberSecondMonitor(HMONITOR monitor, HDC, LPRECT, LPARAM found) {
+  MONITORINFO info{};
+  info.cbSize = sizeof info;
+  if (!GetMonitorInfoA(monitor, &info) || (info.dwFlags & MONITORINFOF_PRIMARY)) return TRUE;
+  *reinterpret_cast<HMONITOR*>(found) = monitor;
+  return FALSE;
+}
+
+// Started on a monitor other than the first (a caller names the place, as
+// the shell names the monitor a program is started from), it opens there.
+TEST_F(Gemlink, OpensCentredOnTheMonitorItIsStartedOn) {
+  if (GetSystemMetrics(SM_CMONITORS) < 2) {
+    GTEST_SKIP() << "needs a second monitor: this screen has one (Wine always shows one)";
+  }
+  HMONITOR second = nullptr;
+  EnumDisplayMonitors(nullptr, nullptr, RememberSecondMonitor, reinterpret_cast<LPARAM>(&second));
+  ASSERT_NE(second, nullptr);
+  MONITORINFO info{};
+  info.cbSize = sizeof info;
+  ASSERT_TRUE(GetMonitorInfoA(second, &info));
+
+  GemlinkProcess gemlink(e2e::ProgramFolder(), POINT{info.rcWork.left + 20, info.rcWork.top + 20});
+  Start(gemlink);
+  EXPECT_EQ(MonitorFromWindow(gemlink.window(), MONITOR_DEFAULTTONULL), second);
+  ExpectCentredInWorkArea(gemlink.window(), second);
 }
 
 // Drawn unscaled, the picture would end 283 pixels in; scaled with the layout

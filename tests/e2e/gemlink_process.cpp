@@ -89,11 +89,16 @@ std::string ProgramFolder() {
   return folder.substr(0, folder.find_last_of("\\/") + 1);
 }
 
-GemlinkProcess::GemlinkProcess(const std::string& folder) {
+GemlinkProcess::GemlinkProcess(const std::string& folder, std::optional<POINT> position) {
   // Quoted, as the folder may hold blanks.
   std::string command = '"' + folder + "Gemlink.exe\"";
   STARTUPINFOA startup{};
   startup.cb = sizeof startup;
+  if (position) {
+    startup.dwFlags = STARTF_USEPOSITION;
+    startup.dwX = static_cast<DWORD>(position->x);
+    startup.dwY = static_cast<DWORD>(position->y);
+  }
   PROCESS_INFORMATION started{};
   if (CreateProcessA(nullptr, command.data(), nullptr, nullptr, FALSE, 0, nullptr, folder.c_str(),
                      &startup, &started)) {

@@ -32,9 +32,11 @@ std::string ProgramFolder();
 class GemlinkProcess {
  public:
   // Starts the Gemlink.exe in this folder with the folder as its working
-  // folder, as Explorer starts a program; the process is ended, if still
-  // running, on destruction.
-  explicit GemlinkProcess(const std::string& folder = ProgramFolder());
+  // folder, as Explorer starts a program, and where given, asks for its
+  // window at that point of the screen (STARTF_USEPOSITION); the process is
+  // ended, if still running, on destruction.
+  explicit GemlinkProcess(const std::string& folder = ProgramFolder(),
+                          std::optional<POINT> position = std::nullopt);
   ~GemlinkProcess();
   GemlinkProcess(const GemlinkProcess&) = delete;
   GemlinkProcess& operator=(const GemlinkProcess&) = delete;
