@@ -471,6 +471,28 @@ TEST_F(Gemlink, TheKeyboardWorksAsInAnyDialog) {
   EXPECT_EQ(gemlink.Focus(), activate);
   EXPECT_TRUE(gemlink.IsChecked(ID_Option1));
   EXPECT_EQ(gemlink.CheckState(ID_Check1), 1);
+
+  // Alt and the underlined letter open each menu, which Escape closes. Which
+  // menu opened shows in where it drops and how many items it holds: under
+  // Wine another process's menu cannot be read.
+  std::vector<RECT> menus;
+  for (const WORD letter : {'F', 'H', 'A'}) {
+    const HWND menu = gemlink.OpenMenuWithKeys(letter);
+    ASSERT_NE(menu, nullptr) << "Alt+" << static_cast<char>(letter) << " opens no menu";
+    menus.push_back({});
+    GetWindowRect(menu, &menus.back());
+    press(VK_ESCAPE);
+    EXPECT_EQ(gemlink.OpenMenu(), nullptr) << "Escape closes it";
+    press(VK_ESCAPE);
+    EXPECT_FALSE(gemlink.InMenuMode()) << "and again leaves the menu bar";
+  }
+  const auto height = [](const RECT& place) { return place.bottom - place.top; };
+  EXPECT_LT(menus[0].left, menus[1].left) << "File, then Help";
+  EXPECT_LT(menus[1].left, menus[2].left) << "then About";
+  EXPECT_GT(height(menus[0]), height(menus[2])) << "File's three items, About's two";
+  EXPECT_GT(height(menus[2]), height(menus[1])) << "About's two items, Help's one";
+  EXPECT_EQ(StoredPlural(), test_registry::Dword(0)) << "opening menus writes nothing";
+  EXPECT_EQ(gemlink.VisibleWindows(), std::vector<HWND>{gemlink.window()}) << "nor shows anything";
 }
 
 }  // namespace

@@ -188,13 +188,31 @@ bool GemlinkProcess::ClickWithMouse(int control_id) const {
   return false;
 }
 
+bool GemlinkProcess::InMenuMode() const {
+  Settle();
+  GUITHREADINFO info{};
+  info.cbSize = sizeof info;
+  return GetGUIThreadInfo(thread_id_, &info) && (info.flags & GUI_INMENUMODE);
+}
+
+HWND GemlinkProcess::OpenMenu() const {
+  for (HWND window : VisibleWindows()) {
+    if (ClassOf(window) == "#32768") return window;
+  }
+  return nullptr;
+}
+
+HWND GemlinkProcess::OpenMenuWithKeys(WORD access_key) const {
+  // Again only if the first press was lost: a second one would leave the menu.
+  for (int attempt = 0; attempt < 3 && !InMenuMode(); ++attempt) {
+    PressKey(access_key, false, true);
+    WaitFor(1000, [this] { return OpenMenu() != nullptr; });
+  }
+  return OpenMenu();
+}
+
 bool GemlinkProcess::ChooseFileItemWithKeys(int position) const {
-  auto in_menu = [this] {
-    Settle();
-    GUITHREADINFO info{};
-    info.cbSize = sizeof info;
-    return GetGUIThreadInfo(thread_id_, &info) && (info.flags & GUI_INMENUMODE);
-  };
+  auto in_menu = [this] { return InMenuMode(); };
   // F10 again only if the first was lost: a second one would leave the menu.
   for (int attempt = 0; attempt < 3 && !in_menu(); ++attempt) {
     PressKey(VK_F10);

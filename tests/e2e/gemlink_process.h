@@ -63,6 +63,13 @@ class GemlinkProcess {
   // the order.) False if the menu bar never took the keyboard.
   bool ChooseFileItemWithKeys(int position) const;
 
+  // Whether the menu bar or a menu has the keyboard.
+  bool InMenuMode() const;
+  // The menu dropped down from the menu bar, if one is open.
+  HWND OpenMenu() const;
+  // Alt and the letter, as a user opens a menu; the menu it opened, or nullptr.
+  HWND OpenMenuWithKeys(WORD access_key) const;
+
   // Waits until the program has handled everything sent so far.
   void Settle() const;
   HWND Focus() const;

@@ -64,7 +64,7 @@ std::vector<Item> ItemsOf(HMENU menu) {
 TEST_F(GemlinkResources, TheMenuBarHasTheThreeMenusWordForWord) {
   const HMENU bar = LoadMenuA(module_, MAKEINTRESOURCEA(IDR_MAIN_MENU));
   ASSERT_NE(bar, nullptr);
-  EXPECT_EQ(ItemsOf(bar), (std::vector<Item>{{" File ", 0}, {" Help ", 0}, {" About ", 0}}));
+  EXPECT_EQ(ItemsOf(bar), (std::vector<Item>{{" &File ", 0}, {" &Help ", 0}, {" &About ", 0}}));
   EXPECT_EQ(ItemsOf(GetSubMenu(bar, 0)), (std::vector<Item>{{"Activate", ID_M_Activate},
                                                             {"DeActivate", ID_M_DeActivate},
                                                             {"Exit", ID_M_Exit}}));
