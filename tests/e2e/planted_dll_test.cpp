@@ -1,5 +1,8 @@
 // Gemlink.exe started from a folder full of DLLs named like Windows' own, as
-// a Downloads folder can be: none of them may run inside it.
+// a Downloads folder can be: none of them may run inside it. Wine has
+// SetDefaultDllDirectories, so this covers the limited search that Windows 8
+// and later (and Vista and 7 with KB2533623) get; the fallback for XP, which
+// loads the known names from the system folder first, does not run here.
 #include <gtest/gtest.h>
 
 #include <windows.h>
