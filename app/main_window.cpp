@@ -164,13 +164,14 @@ void MainWindow::CreateControls() {
 
 // Everything is moved to what was made for the new DPI before the old font
 // and icons are let go: no control is ever left drawing with a deleted font.
+// Nothing is drawn on the way: the caller has the window drawn once, whole.
 void MainWindow::UseResources(WindowResources made) {
   for (const ControlDesign& control : kControls) {
     const HWND button = Control(control.id);
     const PixelRect place = ToPixels(control.place, made.dpi);
     SetWindowPos(button, nullptr, place.left, place.top, place.width, place.height,
-                 SWP_NOZORDER | SWP_NOACTIVATE);
-    SendMessageA(button, WM_SETFONT, reinterpret_cast<WPARAM>(made.font.get()), TRUE);
+                 SWP_NOZORDER | SWP_NOACTIVATE | SWP_NOREDRAW);
+    SendMessageA(button, WM_SETFONT, reinterpret_cast<WPARAM>(made.font.get()), FALSE);
   }
   SendMessageA(window_, WM_SETICON, ICON_BIG, reinterpret_cast<LPARAM>(made.large_icon.get()));
   SendMessageA(window_, WM_SETICON, ICON_SMALL, reinterpret_cast<LPARAM>(made.small_icon.get()));
