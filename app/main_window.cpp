@@ -128,7 +128,11 @@ LRESULT MainWindow::HandleMessage(UINT message, WPARAM wparam, LPARAM lparam) {
     case WM_SYSCOLORCHANGE:
       OnColourSchemeChange(message);
       return 0;
+    case platform::kGetDpiScaledSizeMessage:
+      return OnGetDpiScaledSize(static_cast<int>(wparam), *reinterpret_cast<SIZE*>(lparam));
     case platform::kDpiChangedMessage:
+      // A window that is not per-monitor aware is scaled by Windows itself.
+      if (!platform::IsPerMonitorAware(window_)) break;
       OnDpiChanged(HIWORD(wparam), *reinterpret_cast<const RECT*>(lparam));
       return 0;
     case DM_GETDEFID:
@@ -140,9 +144,8 @@ LRESULT MainWindow::HandleMessage(UINT message, WPARAM wparam, LPARAM lparam) {
       platform::SetMessageOwner(nullptr);
       PostQuitMessage(0);
       return 0;
-    default:
-      return DefWindowProcA(window_, message, wparam, lparam);
   }
+  return DefWindowProcA(window_, message, wparam, lparam);
 }
 
 bool MainWindow::OnCreate() {
@@ -178,8 +181,27 @@ void MainWindow::UseResources(WindowResources made) {
   resources_ = std::move(made);
 }
 
+// Asked before a move to a monitor of another DPI. Caption, borders and menu
+// bar do not grow in proportion to the DPI, so the frame Windows would scale
+// linearly is off by a few pixels: answered, the rectangle it then suggests is
+// already right, the move is one resize, and the window keeps its place under
+// the pointer that drags it back and forth.
+BOOL MainWindow::OnGetDpiScaledSize(int dpi, SIZE& size) const {
+  RECT frame{0, 0, TwipsToPixels(layout::kClientWidth, dpi),
+             TwipsToPixels(layout::kClientHeight, dpi)};
+  if (!platform::FrameClientAtDpi(frame, static_cast<DWORD>(GetWindowLongA(window_, GWL_STYLE)),
+                                  GetMenu(window_) != nullptr,
+                                  static_cast<DWORD>(GetWindowLongA(window_, GWL_EXSTYLE)), dpi)) {
+    return FALSE;
+  }
+  size = {frame.right - frame.left, frame.bottom - frame.top};
+  return TRUE;
+}
+
 // Windows suggests where the window goes, so that it stays under the pointer
-// that dragged it across; the frame it suggests may not fit our menu bar.
+// that dragged it across. Fitting the client area after is a safety net: a
+// menu bar that wraps onto a second line, or a Windows whose caption is not
+// drawn at the window's DPI (Wine), still leaves the designed client area.
 void MainWindow::OnDpiChanged(int dpi, const RECT& suggested) {
   UseResources(WindowResources::For(instance_, dpi));
   SetWindowPos(window_, nullptr, suggested.left, suggested.top, suggested.right - suggested.left,

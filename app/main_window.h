@@ -47,6 +47,7 @@ class MainWindow final : public SelectionView {
   LRESULT OnOptionColour(HDC dc, HWND control);
   void OnColourSchemeChange(UINT message);
   void OnTextSizeChange();
+  BOOL OnGetDpiScaledSize(int dpi, SIZE& size) const;
   void OnDpiChanged(int dpi, const RECT& suggested);
 
   void CreateControls();
