@@ -10,6 +10,7 @@
 #include <tuple>
 #include <vector>
 
+#include "gemlink_version.h"
 #include "resources/resource.h"
 #include "tests/e2e/gemlink_process.h"
 
@@ -101,7 +102,7 @@ TEST_F(GemlinkResources, TheManifestAsksForCommonControls6AndDpiAwareness) {
   EXPECT_NE(manifest.find("level=\"asInvoker\""), std::string::npos);
 }
 
-TEST_F(GemlinkResources, TheVersionIsGemlink11) {
+TEST_F(GemlinkResources, TheVersionIsTheProjects) {
   const std::string path = e2e::ProgramFolder() + "Gemlink.exe";
   DWORD ignored = 0;
   std::vector<char> version(GetFileVersionInfoSizeA(path.c_str(), &ignored));
@@ -117,12 +118,12 @@ TEST_F(GemlinkResources, TheVersionIsGemlink11) {
                : std::string();
   };
   EXPECT_EQ(text("ProductName"), "Gemlink");
-  EXPECT_EQ(text("ProductVersion"), "1.1");
+  EXPECT_EQ(text("ProductVersion"), GEMLINK_VERSION_TEXT);
 
   VS_FIXEDFILEINFO* fixed = nullptr;
   UINT length = 0;
   ASSERT_TRUE(VerQueryValueA(version.data(), "\\", reinterpret_cast<void**>(&fixed), &length));
-  EXPECT_EQ(fixed->dwProductVersionMS, MAKELONG(1, 1));
+  EXPECT_EQ(fixed->dwProductVersionMS, MAKELONG(GEMLINK_VERSION_MINOR, GEMLINK_VERSION_MAJOR));
 }
 
 }  // namespace
