@@ -1,5 +1,7 @@
 #include "tests/e2e/gemlink_process.h"
 
+#include <gtest/gtest.h>
+
 #include <fstream>
 
 #include "resources/layout.h"
@@ -137,7 +139,38 @@ void GemlinkProcess::ChooseMenuItem(int item_id) const {
 
 void GemlinkProcess::Close() const { PostMessageA(window_, WM_SYSCOMMAND, SC_CLOSE, 0); }
 
-void GemlinkProcess::PressKey(WORD key, bool with_shift, bool with_alt) {
+bool GemlinkProcess::HasForeground() const {
+  DWORD process_id = 0;
+  GetWindowThreadProcessId(GetForegroundWindow(), &process_id);
+  return process_id == process_id_;
+}
+
+// Simulated input goes to the foreground window, which on a test machine may
+// be another program's (a console a provisioner left in front): Gemlink's
+// window is brought there first. Windows lets a thread that shares the
+// foreground thread's input state set the foreground when it may not on its
+// own.
+bool GemlinkProcess::TakeForeground() const {
+  if (HasForeground()) return true;
+  SetForegroundWindow(window_);
+  if (WaitFor(500, [this] { return HasForeground(); })) return true;
+  const DWORD foreground_thread = GetWindowThreadProcessId(GetForegroundWindow(), nullptr);
+  if (foreground_thread && AttachThreadInput(GetCurrentThreadId(), foreground_thread, TRUE)) {
+    SetForegroundWindow(window_);
+    AttachThreadInput(GetCurrentThreadId(), foreground_thread, FALSE);
+  }
+  if (WaitFor(2000, [this] { return HasForeground(); })) return true;
+  char title[256] = {};
+  DWORD process_id = 0;
+  GetWindowTextA(GetForegroundWindow(), title, sizeof title);
+  GetWindowThreadProcessId(GetForegroundWindow(), &process_id);
+  ADD_FAILURE() << "Gemlink could not be brought to the foreground: \"" << title << "\" of process "
+                << process_id << " keeps it, so no input was sent";
+  return false;
+}
+
+void GemlinkProcess::PressKey(WORD key, bool with_shift, bool with_alt) const {
+  if (!TakeForeground()) return;
   std::vector<INPUT> inputs;
   auto add = [&inputs](WORD virtual_key, DWORD flags) {
     INPUT input{};
@@ -156,6 +189,7 @@ void GemlinkProcess::PressKey(WORD key, bool with_shift, bool with_alt) {
 }
 
 bool GemlinkProcess::ClickWithMouse(int control_id) const {
+  if (!TakeForeground()) return false;
   RECT place{};
   GetWindowRect(Control(control_id), &place);
   const POINT target{(place.left + place.right) / 2, (place.top + place.bottom) / 2};

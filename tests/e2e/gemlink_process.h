@@ -52,10 +52,12 @@ class GemlinkProcess {
   void Click(int control_id) const;
   void ChooseMenuItem(int item_id) const;
   void Close() const;
-  // Real key strokes, to whichever window has the focus.
-  static void PressKey(WORD key, bool with_shift = false, bool with_alt = false);
-  // A real left click in the middle of a control; true once the control has
-  // the focus.
+  // Real key strokes, to Gemlink's window that has the focus, once Gemlink
+  // has the foreground: where it cannot get it, no key is pressed, and the
+  // test fails saying which window kept it.
+  void PressKey(WORD key, bool with_shift = false, bool with_alt = false) const;
+  // A real left click in the middle of a control, likewise only once Gemlink
+  // has the foreground; true once the control has the focus.
   bool ClickWithMouse(int control_id) const;
   // Chooses the File menu's item at this position (from 0) from the keyboard,
   // as a user without a mouse would: F10, down into the menu, down to the
@@ -89,6 +91,8 @@ class GemlinkProcess {
 
  private:
   HWND WaitForBox(DWORD timeout_ms, DWORD poll_ms) const;
+  bool HasForeground() const;
+  bool TakeForeground() const;
 
   platform::OwnedHandle process_;
   platform::OwnedHandle thread_;
