@@ -1,22 +1,28 @@
-// Gemlink throws no exceptions. Should the runtime ever end the program over
-// one, it ends it plainly: the default handler would print the exception's
-// type, which a windowed program cannot show, and costs the C++ demangler.
+// Gemlink throws no exceptions, and is compiled without them. Where the
+// standard library would raise one in Gemlink (memory exhausted, a string too
+// long), the program ends at once, as the exception would have ended it,
+// uncaught: the default terminate handler would print the exception's type,
+// which a windowed program cannot show.
 //
-// For the same reason the two exceptions the standard library can raise in
-// Gemlink (memory exhausted, a string too long) end it at once, as the
-// exceptions would have, uncaught. The library's own versions build
-// exception objects out of a second string implementation, about 90 KiB of
-// the file. Were another such function ever needed, the library's versions
-// would come back and clash with these at link time.
+// The library's own versions of these functions throw, and so bring in the
+// whole exception runtime: about 90 KiB of the file, and, with GCC 13 and
+// later, its locks, which import from Windows what XP lacks. Were another
+// such function ever needed, the library's version would come back and clash
+// with these at link time, or fail the test of what Gemlink.exe imports.
 #include <bits/functexcept.h>
 
 #include <cstdlib>
-
-namespace __gnu_cxx {
-void __verbose_terminate_handler() { std::abort(); }
-}  // namespace __gnu_cxx
+#include <new>
 
 namespace std {
 void __throw_bad_alloc() { std::abort(); }
 void __throw_length_error(const char*) { std::abort(); }
 }  // namespace std
+
+void* operator new(std::size_t size) {
+  if (void* memory = std::malloc(size == 0 ? 1 : size)) return memory;
+  std::abort();
+}
+
+void operator delete(void* memory) noexcept { std::free(memory); }
+void operator delete(void* memory, std::size_t) noexcept { std::free(memory); }
