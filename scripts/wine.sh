@@ -5,22 +5,43 @@
 wine_loader_win32=/usr/lib/wine/wine
 wine_loader_win64=/usr/lib/wine/wine64
 
-# Prints why this machine's kernel cannot start 32-bit programs, or nothing if
-# it can. The 32-bit loader is itself a 32-bit Linux program, so whether it
-# starts is the answer: such a kernel refuses it with "Exec format error". (A
-# loader that fails for any other reason is a fault, reported by wine_use.)
-wine32_kernel_refusal() {
+# Prints why this machine cannot run 32-bit Windows programs, or nothing if
+# it can. The answer is one started: in a 32-bit prefix of its own, made once
+# in the build tree, cmd.exe must run and exit with the code it is given.
+# Where the kernel cannot start 32-bit programs at all, the 32-bit loader, a
+# 32-bit Linux program itself, is refused with "Exec format error". Where it
+# starts but a call 32-bit Wine needs is blocked (a container's seccomp
+# profile, say), the program does not run, and Wine's own words say why. (A
+# loader that is missing, or fails for any other reason, is a fault that
+# wine_use reports.)
+wine32_refusal() {
   local answer
-  answer=$(LC_ALL=C "$wine_loader_win32" --version 2>&1) && return
-  if [[ $answer == *"Exec format error"* ]]; then
-    echo "this kernel cannot start 32-bit programs ($wine_loader_win32: Exec format error)"
+  if ! answer=$(LC_ALL=C "$wine_loader_win32" --version 2>&1); then
+    if [[ $answer == *"Exec format error"* ]]; then
+      echo "this kernel cannot start 32-bit programs ($wine_loader_win32: Exec format error)"
+    fi
+    return
   fi
+  local scripts prefix log
+  scripts=$(dirname "${BASH_SOURCE[0]}")
+  prefix=$scripts/../build/wine32-probe
+  log=$(mktemp)
+  (
+    "$scripts/wine-prefix" win32 "$prefix" && wine_use win32 "$prefix" || exit
+    env -u DISPLAY "$WINELOADER" cmd /c exit 42
+    status=$?
+    wineserver -k 2>/dev/null
+    [[ $status -eq 42 ]] || { echo "cmd.exe ended with $status, not 42"; exit 1; }
+  ) >"$log" 2>&1 ||
+    echo "32-bit Wine starts, but cannot run a 32-bit Windows program here:" \
+      "$(tail -n 5 "$log" | tr '\n' ' ' | sed 's/ *$//')"
+  rm -f "$log"
 }
 
 # The preset whose programs run here: the 32-bit one, what users get,
-# wherever the kernel can start 32-bit programs; the 64-bit one elsewhere.
+# wherever 32-bit Windows programs run; the 64-bit one elsewhere.
 wine_runnable_preset() {
-  if [[ -n $(wine32_kernel_refusal) ]]; then echo windows64; else echo windows; fi
+  if [[ -n $(wine32_refusal) ]]; then echo windows64; else echo windows; fi
 }
 
 # The Wine architecture a preset's programs run in.
