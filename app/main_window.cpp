@@ -8,6 +8,7 @@
 #include "platform/dpi_win32.h"
 #include "platform/message_box_win32.h"
 #include "platform/shell_win32.h"
+#include "platform/startup_monitor_win32.h"
 #include "resources/layout.h"
 #include "resources/resource.h"
 
@@ -55,8 +56,7 @@ bool MainWindow::Create() {
   high_contrast_ = HighContrastOn();
 
   // About the right size, at the screen's DPI: the window corrects it once it
-  // knows its own. Where it opens is Windows' choice, as for any program: on
-  // the monitor the shell, or the caller, named.
+  // knows its own. It is then placed on the monitor it was started on.
   const int dpi = platform::WindowDpi(nullptr);
   RECT frame{0, 0, TwipsToPixels(layout::kClientWidth, dpi),
              TwipsToPixels(layout::kClientHeight, dpi)};
@@ -233,11 +233,21 @@ void MainWindow::OnTextSizeChange() {
   FitClientArea();
 }
 
+// Centred on the monitor Gemlink was started on, whatever monitor Windows
+// first put it on (Wine 10 puts a window with no position on the primary). It
+// goes to that monitor first, and is centred at the size it has there: a
+// per-monitor aware window is given its new DPI, and size, as it arrives.
 void MainWindow::PlaceOnMonitor() {
-  MONITORINFO monitor{};
-  monitor.cbSize = sizeof monitor;
-  if (!GetMonitorInfoA(MonitorFromWindow(window_, MONITOR_DEFAULTTONEAREST), &monitor)) return;
-  const RECT& work = monitor.rcWork;
+  HMONITOR monitor = platform::StartupMonitor();
+  if (!monitor) monitor = MonitorFromWindow(window_, MONITOR_DEFAULTTONEAREST);
+  MONITORINFO info{};
+  info.cbSize = sizeof info;
+  if (!GetMonitorInfoA(monitor, &info)) return;
+  const RECT& work = info.rcWork;
+  if (MonitorFromWindow(window_, MONITOR_DEFAULTTONULL) != monitor) {
+    SetWindowPos(window_, nullptr, work.left, work.top, 0, 0,
+                 SWP_NOSIZE | SWP_NOZORDER | SWP_NOACTIVATE);
+  }
   RECT frame{};
   GetWindowRect(window_, &frame);
   const PixelRect place =

@@ -18,7 +18,7 @@ class MainWindow final : public SelectionView {
   MainWindow& operator=(const MainWindow&) = delete;
 
   // Creates the window, hidden, in its design state: "Activate" selected,
-  // pending value 0, centred on the monitor Windows chose for it. False if
+  // pending value 0, centred on the monitor it was started on. False if
   // Windows would not create it.
   bool Create();
   // Start-up, before the window is first seen; ends a second copy.
