@@ -44,6 +44,18 @@ wine_runnable_preset() {
   if [[ -n $(wine32_refusal) ]]; then echo windows64; else echo windows; fi
 }
 
+# The version of the Wine that runs win32 or win64 programs, as "8.0".
+wine_version() {
+  local loader_variable=wine_loader_$1
+  LC_ALL=C "${!loader_variable}" --version 2>&1 | sed -n 's/^wine-\([0-9][0-9.]*\).*/\1/p'
+}
+
+# Where the approved images of the main window are for the Wine that runs
+# win32 or win64 programs: versions of Wine draw the frame differently.
+wine_approved_images() {
+  echo "$(dirname "${BASH_SOURCE[0]}")/../tests/approved/wine-$(wine_version "$1")"
+}
+
 # The Wine architecture a preset's programs run in.
 wine_arch_of() {
   case $1 in
