@@ -233,10 +233,10 @@ void MainWindow::OnTextSizeChange() {
   FitClientArea();
 }
 
-// Centred on the monitor Gemlink was started on, whatever monitor Windows
-// first put it on (Wine 10 puts a window with no position on the primary). It
-// goes to that monitor first, and is centred at the size it has there: a
-// per-monitor aware window is given its new DPI, and size, as it arrives.
+// Centred on the monitor Gemlink was started on, as the start-up information
+// names it, whichever monitor Windows first put the window on. It goes to
+// that monitor first, and is centred at the size it has there: a per-monitor
+// aware window is given its new DPI, and size, as it arrives.
 void MainWindow::PlaceOnMonitor() {
   HMONITOR monitor = platform::StartupMonitor();
   if (!monitor) monitor = MonitorFromWindow(window_, MONITOR_DEFAULTTONEAREST);

@@ -112,7 +112,7 @@ CONFIG
 
 stop_private_display() {
   local pid
-  for pid in "${_x_pids[@]}"; do
+  for pid in ${_x_pids[@]+"${_x_pids[@]}"}; do
     kill "$pid" 2>/dev/null
     wait "$pid" 2>/dev/null
   done
