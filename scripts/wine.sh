@@ -39,9 +39,11 @@ wine32_refusal() {
 }
 
 # The preset whose programs run here: the 32-bit one, what users get,
-# wherever 32-bit Windows programs run; the 64-bit one elsewhere.
+# wherever 32-bit Windows programs run; the 64-bit one elsewhere. Given
+# wine32_refusal's answer, it does not ask again.
+# Usage: wine_runnable_preset [REFUSAL]
 wine_runnable_preset() {
-  if [[ -n $(wine32_refusal) ]]; then echo windows64; else echo windows; fi
+  if [[ -n ${1-$(wine32_refusal)} ]]; then echo windows64; else echo windows; fi
 }
 
 # The version of the Wine that runs win32 or win64 programs, as "8.0".
