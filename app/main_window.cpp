@@ -56,18 +56,14 @@ bool MainWindow::Create() {
   high_contrast_ = HighContrastOn();
 
   // About the right size, at the screen's DPI: the window corrects it once it
-  // knows its own. It is then placed on the monitor it was started on.
+  // knows its own, and again once it is placed on its monitor.
   const int dpi = platform::WindowDpi(nullptr);
   RECT frame{0, 0, TwipsToPixels(layout::kClientWidth, dpi),
              TwipsToPixels(layout::kClientHeight, dpi)};
   AdjustWindowRectEx(&frame, kWindowStyle, TRUE, kWindowExStyle);
-  if (!CreateWindowExA(kWindowExStyle, layout::kWindowClass, layout::kCaption, kWindowStyle,
-                       CW_USEDEFAULT, CW_USEDEFAULT, frame.right - frame.left,
-                       frame.bottom - frame.top, nullptr, nullptr, instance_, this)) {
-    return false;
-  }
-  PlaceOnMonitor();
-  return true;
+  return CreateWindowExA(kWindowExStyle, layout::kWindowClass, layout::kCaption, kWindowStyle,
+                         CW_USEDEFAULT, CW_USEDEFAULT, frame.right - frame.left,
+                         frame.bottom - frame.top, nullptr, nullptr, instance_, this) != nullptr;
 }
 
 // The icons are the window's own, set for its DPI: the class has none.
@@ -84,8 +80,12 @@ bool MainWindow::RegisterWindowClass() {
 
 void MainWindow::Load() { controller_.Load(); }
 
+// A shortcut set to "Run: Maximized" asks for a maximised start. (Where
+// Windows puts the start-up information's command in place of the first one
+// given here, OnMaximized undoes it.)
 void MainWindow::Show(int show_command) {
-  ShowWindow(window_, show_command);
+  PlaceOnMonitor();
+  ShowWindow(window_, show_command == SW_SHOWMAXIMIZED ? SW_SHOWNORMAL : show_command);
   UpdateWindow(window_);
 }
 
@@ -111,7 +111,17 @@ LRESULT MainWindow::HandleMessage(UINT message, WPARAM wparam, LPARAM lparam) {
       OnPaint();
       return 0;
     case WM_ERASEBKGND:
-      return 1;  // WM_PAINT covers every pixel
+      return 1;  // WM_PAINT covers every pixel, WM_PRINTCLIENT any control's
+    case WM_PRINTCLIENT:
+      OnPrintClient(reinterpret_cast<HDC>(wparam));
+      return 0;
+    case WM_SYSCOMMAND:
+      // No maximize box, yet the system menu's command may still be sent.
+      if ((wparam & 0xFFF0) == SC_MAXIMIZE) return 0;
+      break;
+    case WM_SIZE:
+      if (wparam == SIZE_MAXIMIZED) OnMaximized();
+      return 0;
     case WM_CTLCOLORSTATIC:
       return OnOptionColour(reinterpret_cast<HDC>(wparam), reinterpret_cast<HWND>(lparam));
     case WM_COMMAND:
@@ -236,7 +246,7 @@ void MainWindow::OnTextSizeChange() {
 // Centred on the monitor Gemlink was started on, as the start-up information
 // names it, whichever monitor Windows first put the window on. It goes to
 // that monitor first, and is centred at the size it has there: a per-monitor
-// aware window is given its new DPI, and size, as it arrives.
+// aware window takes that monitor's DPI, and size, as it arrives.
 void MainWindow::PlaceOnMonitor() {
   HMONITOR monitor = platform::StartupMonitor();
   if (!monitor) monitor = MonitorFromWindow(window_, MONITOR_DEFAULTTONEAREST);
@@ -248,6 +258,7 @@ void MainWindow::PlaceOnMonitor() {
     SetWindowPos(window_, nullptr, work.left, work.top, 0, 0,
                  SWP_NOSIZE | SWP_NOZORDER | SWP_NOACTIVATE);
   }
+  TakeWindowDpi();
   RECT frame{};
   GetWindowRect(window_, &frame);
   const PixelRect place =
@@ -257,21 +268,50 @@ void MainWindow::PlaceOnMonitor() {
                SWP_NOSIZE | SWP_NOZORDER | SWP_NOACTIVATE);
 }
 
+// Windows is not known to tell a hidden window that it arrived on a monitor of
+// another DPI. Where it did not, the window takes that DPI now as if told,
+// at its place; where it did, there is nothing left to do.
+void MainWindow::TakeWindowDpi() {
+  const int dpi = platform::WindowDpi(window_);
+  if (dpi == resources_.dpi || !platform::IsPerMonitorAware(window_)) return;
+  RECT frame{};
+  GetWindowRect(window_, &frame);
+  SIZE size{frame.right - frame.left, frame.bottom - frame.top};
+  OnGetDpiScaledSize(dpi, size);  // else FitClientArea corrects the size
+  OnDpiChanged(dpi, {frame.left, frame.top, frame.left + size.cx, frame.top + size.cy});
+}
+
+// The window has one size. Whatever maximised it (another program, a
+// shortcut's start-up command), it is put back at once, before anything is
+// drawn: the place it had is still its normal one.
+void MainWindow::OnMaximized() { ShowWindow(window_, SW_SHOWNOACTIVATE); }
+
 void MainWindow::OnPaint() {
   PAINTSTRUCT paint{};
   const HDC dc = BeginPaint(window_, &paint);
+  DrawBackground(dc, paint.rcPaint);
+  EndPaint(window_, &paint);
+}
+
+// A themed control drawn partly transparent, such as OK's rounded corners,
+// asks for what lies behind it, into its own DC with the origin moved.
+void MainWindow::OnPrintClient(HDC dc) const {
+  RECT client{};
+  GetClientRect(window_, &client);
+  DrawBackground(dc, client);
+}
+
+void MainWindow::DrawBackground(HDC dc, const RECT& area) const {
   const bool show_picture = resources_.background && !high_contrast_;
   const platform::OwnedDc picture(show_picture ? CreateCompatibleDC(dc) : nullptr);
-  if (picture) {
-    const HGDIOBJ old = SelectObject(picture.get(), resources_.background.get());
-    BitBlt(dc, paint.rcPaint.left, paint.rcPaint.top, paint.rcPaint.right - paint.rcPaint.left,
-           paint.rcPaint.bottom - paint.rcPaint.top, picture.get(), paint.rcPaint.left,
-           paint.rcPaint.top, SRCCOPY);
-    SelectObject(picture.get(), old);
-  } else {
-    FillRect(dc, &paint.rcPaint, GetSysColorBrush(COLOR_BTNFACE));
+  if (!picture) {
+    FillRect(dc, &area, GetSysColorBrush(COLOR_BTNFACE));
+    return;
   }
-  EndPaint(window_, &paint);
+  const HGDIOBJ old = SelectObject(picture.get(), resources_.background.get());
+  BitBlt(dc, area.left, area.top, area.right - area.left, area.bottom - area.top, picture.get(),
+         area.left, area.top, SRCCOPY);
+  SelectObject(picture.get(), old);
 }
 
 // The option buttons sit on the picture as white patches; in high contrast

@@ -18,11 +18,12 @@ class MainWindow final : public SelectionView {
   MainWindow& operator=(const MainWindow&) = delete;
 
   // Creates the window, hidden, in its design state: "Activate" selected,
-  // pending value 0, centred on the monitor it was started on. False if
-  // Windows would not create it.
+  // pending value 0. False if Windows would not create it.
   bool Create();
   // Start-up, before the window is first seen; ends a second copy.
   void Load();
+  // Centres the window on the monitor it was started on, drawn for that
+  // monitor's DPI, and shows it as asked: minimised if so, never maximised.
   void Show(int show_command);
 
   // Lets the dialog keys (Tab, arrows, Enter) work as in any dialog.
@@ -42,6 +43,8 @@ class MainWindow final : public SelectionView {
   bool RegisterWindowClass();
   bool OnCreate();
   void OnPaint();
+  void OnPrintClient(HDC dc) const;
+  void OnMaximized();
   void OnCommand(int id);
   void OnActivate(bool active);
   LRESULT OnOptionColour(HDC dc, HWND control);
@@ -55,8 +58,10 @@ class MainWindow final : public SelectionView {
   HWND Control(int id) const { return GetDlgItem(window_, id); }
   void SelectOption(int id);
   bool IsOptionButton(HWND control) const;
+  void DrawBackground(HDC dc, const RECT& area) const;
   void FitClientArea();
   void PlaceOnMonitor();
+  void TakeWindowDpi();
 
   HINSTANCE instance_;
   HWND window_ = nullptr;

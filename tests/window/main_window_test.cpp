@@ -4,11 +4,16 @@
 #include <gtest/gtest.h>
 
 #include <objbase.h>
+#include <uxtheme.h>
 #include <windows.h>
+
+#include <cstdint>
+#include <vector>
 
 #include "app/geometry.h"
 #include "app/main_window.h"
 #include "platform/dpi_win32.h"
+#include "platform/owned_handle.h"
 #include "resources/layout.h"
 #include "resources/resource.h"
 
@@ -82,6 +87,40 @@ void ExpectDrawnFor(HWND window, int dpi) {
   EXPECT_EQ(IconWidth(window, ICON_SMALL), platform::SystemMetricForDpi(SM_CXSMICON, dpi));
 }
 
+int DesktopDpi() { return GetDeviceCaps(platform::ScreenDc().get(), LOGPIXELSY); }
+
+void SendDpiChange(HWND window, int dpi) {
+  RECT frame{};
+  GetWindowRect(window, &frame);
+  SendMessageA(window, platform::kDpiChangedMessage, MAKEWPARAM(dpi, dpi),
+               reinterpret_cast<LPARAM>(&frame));
+}
+
+struct Pixels {
+  int width;
+  std::vector<std::uint32_t> colours;
+  std::uint32_t At(int x, int y) const { return colours[y * width + x]; }
+};
+
+// What drawing leaves in a bitmap first filled with one colour.
+template <typename Draw>
+Pixels Printed(int width, int height, COLORREF fill, Draw draw) {
+  const platform::ScreenDc screen;
+  const platform::OwnedDc dc(CreateCompatibleDC(screen.get()));
+  const platform::OwnedBitmap bitmap(CreateCompatibleBitmap(screen.get(), width, height));
+  const HGDIOBJ old = SelectObject(dc.get(), bitmap.get());
+  const RECT all{0, 0, width, height};
+  const platform::Owned<HBRUSH, DeleteObject> brush(CreateSolidBrush(fill));
+  FillRect(dc.get(), &all, brush.get());
+  draw(dc.get());
+  SelectObject(dc.get(), old);
+  BITMAPINFOHEADER header{sizeof header, width, -height, 1, 32, BI_RGB, 0, 0, 0, 0, 0};
+  Pixels pixels{width, std::vector<std::uint32_t>(static_cast<size_t>(width) * height)};
+  GetDIBits(dc.get(), bitmap.get(), 0, height, pixels.colours.data(),
+            reinterpret_cast<BITMAPINFO*>(&header), DIB_RGB_COLORS);
+  return pixels;
+}
+
 // Makes the real window, as Gemlink does, under the thread's DPI awareness,
 // and takes it down again so that the next test can make its own.
 class MainWindowTest : public ::testing::Test {
@@ -99,6 +138,7 @@ class MainWindowTest : public ::testing::Test {
     window_ = FindWindowA(layout::kWindowClass, nullptr);
     return window_;
   }
+  void Show(int show_command) { main_window_.Show(show_command); }
 
  private:
   gemlink::MainWindow main_window_{GetModuleHandleA(nullptr)};
@@ -119,12 +159,13 @@ SIZE DesignedFrame(HWND window, int dpi) {
 TEST_F(MainWindowTest, AsksForItsOwnFrameAndIsRedrawnWholeForEachNewDpi) {
   const HWND window = Make();
   ASSERT_NE(window, nullptr);
-  ASSERT_EQ(platform::WindowDpi(window), 96) << "the prefix is made for 96 DPI";
+  const int desktop_dpi = DesktopDpi();
+  ASSERT_EQ(platform::WindowDpi(window), desktop_dpi);
   ASSERT_TRUE(platform::IsPerMonitorAware(window)) << "the manifest asks for per-monitor DPI";
-  ExpectDrawnFor(window, 96);
+  ExpectDrawnFor(window, desktop_dpi);
   const PixelRect first_frame = FrameOf(window);
 
-  for (const int dpi : {144, 192, 96}) {
+  for (const int dpi : {desktop_dpi * 3 / 2, desktop_dpi * 2, desktop_dpi}) {
     SCOPED_TRACE(std::to_string(dpi) + " DPI");
     SIZE size{};
     EXPECT_EQ(SendMessageA(window, platform::kGetDpiScaledSizeMessage, dpi,
@@ -148,20 +189,20 @@ TEST_F(MainWindowTest, AsksForItsOwnFrameAndIsRedrawnWholeForEachNewDpi) {
     EXPECT_EQ(moved.top, suggested.top) << "where Windows suggests";
     // Wine draws caption and menu bar at the system DPI whatever the
     // window's, so only there is its frame the one Windows would draw.
-    if (dpi == 96) {
+    if (dpi == desktop_dpi) {
       EXPECT_EQ(moved, suggested) << "exactly the suggestion";
     }
     EXPECT_EQ(GetObjectType(old_font), 0u) << "the old font is deleted";
   }
   const PixelRect last_frame = FrameOf(window);
-  EXPECT_EQ(last_frame.width, first_frame.width) << "back at 96 DPI, as at the start";
-  EXPECT_EQ(last_frame.height, first_frame.height) << "back at 96 DPI, as at the start";
+  EXPECT_EQ(last_frame.width, first_frame.width) << "back at the desktop's DPI, as at the start";
+  EXPECT_EQ(last_frame.height, first_frame.height) << "back at the desktop's DPI, as at the start";
 
   // Bigger text makes the menu bar taller: the client area keeps its size.
   SetWindowPos(window, nullptr, 0, 0, last_frame.width, last_frame.height - 19,
                SWP_NOMOVE | SWP_NOZORDER | SWP_NOACTIVATE);
   SendMessageA(window, WM_SETTINGCHANGE, SPI_SETNONCLIENTMETRICS, 0);
-  ExpectDrawnFor(window, 96);
+  ExpectDrawnFor(window, desktop_dpi);
 }
 
 // Windows 10 1607 (the manifest's fallback) and 8.1 scale a window that is
@@ -178,10 +219,77 @@ TEST_F(MainWindowTest, LeavesTheDpiChangeToWindowsWhenSystemAware) {
   const PixelRect frame = FrameOf(window);
   RECT suggested{frame.left + 40, frame.top + 30, frame.left + 40 + 2 * frame.width,
                  frame.top + 30 + 2 * frame.height};
-  SendMessageA(window, platform::kDpiChangedMessage, MAKEWPARAM(192, 192),
+  const int twice = 2 * DesktopDpi();
+  SendMessageA(window, platform::kDpiChangedMessage, MAKEWPARAM(twice, twice),
                reinterpret_cast<LPARAM>(&suggested));
-  ExpectDrawnFor(window, 96);
+  ExpectDrawnFor(window, DesktopDpi());
   EXPECT_EQ(FrameOf(window), frame);
+}
+
+// Where Windows never told the hidden window of its monitor's DPI, it is
+// drawn for another (here, the one a message claimed) until it is shown:
+// then it takes its own. However it is asked to, it is never maximised.
+TEST_F(MainWindowTest, OpensCentredAtItsOwnDpiAndIsNeverMaximized) {
+  const HWND window = Make();
+  ASSERT_NE(window, nullptr);
+  SendDpiChange(window, 2 * DesktopDpi());
+  Show(SW_SHOWMAXIMIZED);
+  EXPECT_FALSE(IsZoomed(window));
+  ExpectDrawnFor(window, DesktopDpi());
+  MONITORINFO monitor{};
+  monitor.cbSize = sizeof monitor;
+  ASSERT_TRUE(GetMonitorInfoA(MonitorFromWindow(window, MONITOR_DEFAULTTONEAREST), &monitor));
+  const PixelRect frame = FrameOf(window);
+  EXPECT_NEAR(2 * frame.left + frame.width, monitor.rcWork.left + monitor.rcWork.right, 1);
+  EXPECT_NEAR(2 * frame.top + frame.height, monitor.rcWork.top + monitor.rcWork.bottom, 1);
+
+  ShowWindow(window, SW_MAXIMIZE);
+  EXPECT_FALSE(IsZoomed(window)) << "ShowWindow";
+  SendMessageA(window, WM_SYSCOMMAND, SC_MAXIMIZE, 0);
+  EXPECT_FALSE(IsZoomed(window)) << "SC_MAXIMIZE";
+  EXPECT_EQ(FrameOf(window), frame);
+  ShowWindow(window, SW_MINIMIZE);
+  EXPECT_TRUE(IsIconic(window)) << "a minimised window is what was asked";
+  ShowWindow(window, SW_RESTORE);
+  EXPECT_EQ(FrameOf(window), frame);
+}
+
+// What a themed control asks its parent for: DrawThemeParentBackground sends
+// WM_ERASEBKGND, then WM_PRINTCLIENT, into the control's own DC with its
+// origin moved. Drawn over two fills, a pixel the window leaves unpainted
+// shows in one of them.
+TEST_F(MainWindowTest, DrawsItsBackgroundWhereverAControlAsksForIt) {
+  const HWND window = Make();
+  ASSERT_NE(window, nullptr);
+  const HWND ok = GetDlgItem(window, ID_Command1);
+  for (const int dpi : {DesktopDpi(), 2 * DesktopDpi()}) {
+    SCOPED_TRACE(std::to_string(dpi) + " DPI");
+    SendDpiChange(window, dpi);
+    RECT client{};
+    GetClientRect(window, &client);
+    auto print_client = [window](HDC dc) {
+      SendMessageA(window, WM_ERASEBKGND, reinterpret_cast<WPARAM>(dc), 0);
+      SendMessageA(window, WM_PRINTCLIENT, reinterpret_cast<WPARAM>(dc), PRF_CLIENT);
+    };
+    const Pixels whole = Printed(client.right, client.bottom, RGB(255, 0, 255), print_client);
+    const Pixels again = Printed(client.right, client.bottom, RGB(0, 255, 0), print_client);
+    int unpainted = 0;
+    for (size_t i = 0; i < whole.colours.size(); ++i) {
+      unpainted += whole.colours[i] != again.colours[i];
+    }
+    EXPECT_EQ(unpainted, 0) << "of " << whole.colours.size() << " pixels left unpainted";
+
+    const PixelRect place = PlaceInClient(ok);
+    const Pixels behind_ok = Printed(place.width, place.height, RGB(0, 255, 0),
+                                     [ok](HDC dc) { DrawThemeParentBackground(ok, dc, nullptr); });
+    int misplaced = 0;
+    for (int y = 0; y < place.height; ++y) {
+      for (int x = 0; x < place.width; ++x) {
+        misplaced += behind_ok.At(x, y) != whole.At(place.left + x, place.top + y);
+      }
+    }
+    EXPECT_EQ(misplaced, 0) << "pixels behind OK that are not the window's there";
+  }
 }
 
 }  // namespace
