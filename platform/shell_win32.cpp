@@ -8,13 +8,21 @@ namespace platform {
 
 bool OpenWebSite(HWND owner, const char* url) {
   auto* shell_execute =
-      SystemFunction<decltype(ShellExecuteA)>(SystemDll::kShell32, "ShellExecuteA");
+      SystemFunction<decltype(ShellExecuteExA)>(SystemDll::kShell32, "ShellExecuteExA");
   if (!shell_execute) return false;
+  SHELLEXECUTEINFOA open{};
+  open.cbSize = sizeof open;
+  // Where nothing opens the address, Windows' shell would show a box of its
+  // own ("How do you want to open this?") before the caller shows its own,
+  // which gives the address.
+  open.fMask = SEE_MASK_FLAG_NO_UI;
+  open.hwnd = owner;
+  open.lpVerb = "open";
+  open.lpFile = url;
   // Shown normally: a browser that honours the show command would otherwise
   // open the site in a window nobody sees.
-  const HINSTANCE result = shell_execute(owner, "open", url, nullptr, nullptr, SW_SHOWNORMAL);
-  // An instance handle only in name: above 32 is success, the rest an error.
-  return reinterpret_cast<INT_PTR>(result) > 32;
+  open.nShow = SW_SHOWNORMAL;
+  return shell_execute(&open) != FALSE;
 }
 
 }  // namespace platform
