@@ -5,6 +5,7 @@
 #include <vector>
 
 #include "app/geometry.h"
+#include "resources/resource.h"
 #include "tests/support/message_recorder.h"
 
 namespace {
@@ -41,6 +42,27 @@ TEST(Geometry, AWindowIsCentredInTheWorkAreaAndNeverStartsOutsideIt) {
             (PixelRect{-1110, 439, 300, 241}));
   EXPECT_EQ(gemlink::CentredIn({-1920, 40, 800, 600}, 600, 700), (PixelRect{-1820, 40, 600, 700}))
       << "too tall: its caption stays in reach";
+  for (const int wider : {1, 2, 3, 500}) {
+    EXPECT_EQ(gemlink::CentredIn({-1920, 40, 800, 600}, 800 + wider, 300).left, -1920)
+        << wider << " pixels too wide: at the left edge";
+  }
+}
+
+// The larger drawing from the first DPI the smaller one would be scaled up
+// at, and always for twice the DPI.
+TEST(Geometry, TheLargerPictureTakesOverAbove96Dpi) {
+  using gemlink::PictureDrawing;
+  const struct {
+    int dpi;
+    PictureDrawing drawing;
+  } cases[] = {{72, {IDR_BACKGROUND, 96}},      {96, {IDR_BACKGROUND, 96}},
+               {97, {IDR_BACKGROUND_2X, 192}},  {144, {IDR_BACKGROUND_2X, 192}},
+               {192, {IDR_BACKGROUND_2X, 192}}, {288, {IDR_BACKGROUND_2X, 192}}};
+  for (const auto& c : cases) {
+    const PictureDrawing drawing = gemlink::PictureFor(c.dpi);
+    EXPECT_EQ(drawing.resource_id, c.drawing.resource_id) << c.dpi << " DPI";
+    EXPECT_EQ(drawing.dpi, c.drawing.dpi) << c.dpi << " DPI";
+  }
 }
 
 TEST(Geometry, TheFontNeverRoundsUpPastItsSize) {
