@@ -2,6 +2,7 @@
 
 #include <gtest/gtest.h>
 
+#include <cstdio>
 #include <fstream>
 
 #include "resources/layout.h"
@@ -91,15 +92,26 @@ std::string ProgramFolder() {
   return folder.substr(0, folder.find_last_of("\\/") + 1);
 }
 
-GemlinkProcess::GemlinkProcess(const std::string& folder, std::optional<POINT> position) {
+std::string ScreenshotFolder() {
+  const std::string folder = ProgramFolder() + "..\\screenshots\\";
+  CreateDirectoryA(folder.c_str(), nullptr);
+  return folder;
+}
+
+GemlinkProcess::GemlinkProcess(const std::string& folder, std::optional<POINT> position,
+                               std::optional<WORD> show_command) {
   // Quoted, as the folder may hold blanks.
   std::string command = '"' + folder + "Gemlink.exe\"";
   STARTUPINFOA startup{};
   startup.cb = sizeof startup;
   if (position) {
-    startup.dwFlags = STARTF_USEPOSITION;
+    startup.dwFlags |= STARTF_USEPOSITION;
     startup.dwX = static_cast<DWORD>(position->x);
     startup.dwY = static_cast<DWORD>(position->y);
+  }
+  if (show_command) {
+    startup.dwFlags |= STARTF_USESHOWWINDOW;
+    startup.wShowWindow = *show_command;
   }
   PROCESS_INFORMATION started{};
   if (CreateProcessA(nullptr, command.data(), nullptr, nullptr, FALSE, 0, nullptr, folder.c_str(),
@@ -112,6 +124,7 @@ GemlinkProcess::GemlinkProcess(const std::string& folder, std::optional<POINT> p
 }
 
 GemlinkProcess::~GemlinkProcess() {
+  if (::testing::Test::HasFailure()) SaveScreenAfterFailure();
   if (process_ && WaitForSingleObject(process_.get(), 0) == WAIT_TIMEOUT) {
     TerminateProcess(process_.get(), 1);
     WaitForSingleObject(process_.get(), 5000);
@@ -146,27 +159,57 @@ bool GemlinkProcess::HasForeground() const {
 }
 
 // Simulated input goes to the foreground window, which on a test machine may
-// be another program's (a console a provisioner left in front): Gemlink's
-// window is brought there first. Windows lets a thread that shares the
-// foreground thread's input state set the foreground when it may not on its
-// own.
+// be another program's (a console a hosted runner keeps in front): Gemlink's
+// window is brought there first, each way Windows allows a process that is
+// not in front: as itself; sharing the foreground thread's input state; and
+// after an Alt key press, which lifts the lock on the foreground.
 bool GemlinkProcess::TakeForeground() const {
   if (HasForeground()) return true;
+  auto taken = [this](DWORD timeout_ms) {
+    return WaitFor(timeout_ms, [this] { return HasForeground(); });
+  };
   SetForegroundWindow(window_);
-  if (WaitFor(500, [this] { return HasForeground(); })) return true;
+  if (taken(500)) return true;
   const DWORD foreground_thread = GetWindowThreadProcessId(GetForegroundWindow(), nullptr);
   if (foreground_thread && AttachThreadInput(GetCurrentThreadId(), foreground_thread, TRUE)) {
     SetForegroundWindow(window_);
     AttachThreadInput(GetCurrentThreadId(), foreground_thread, FALSE);
   }
-  if (WaitFor(2000, [this] { return HasForeground(); })) return true;
+  if (taken(1000)) return true;
+  INPUT alt[2] = {};
+  for (INPUT& input : alt) {
+    input.type = INPUT_KEYBOARD;
+    input.ki.wVk = VK_MENU;
+  }
+  alt[1].ki.dwFlags = KEYEVENTF_KEYUP;
+  SendInput(2, alt, sizeof(INPUT));
+  SetForegroundWindow(window_);
+  if (taken(1000)) return true;
+
+  const HWND foreground = GetForegroundWindow();
   char title[256] = {};
   DWORD process_id = 0;
-  GetWindowTextA(GetForegroundWindow(), title, sizeof title);
-  GetWindowThreadProcessId(GetForegroundWindow(), &process_id);
-  ADD_FAILURE() << "Gemlink could not be brought to the foreground: \"" << title << "\" of process "
-                << process_id << " keeps it, so no input was sent";
+  GetWindowTextA(foreground, title, sizeof title);
+  GetWindowThreadProcessId(foreground, &process_id);
+  char image[MAX_PATH] = "(unknown program)";
+  DWORD image_size = sizeof image;
+  const platform::OwnedHandle process(
+      OpenProcess(PROCESS_QUERY_LIMITED_INFORMATION, FALSE, process_id));
+  if (process) QueryFullProcessImageNameA(process.get(), 0, image, &image_size);
+  ADD_FAILURE() << "Gemlink could not be brought to the foreground: the window \"" << title
+                << "\" (class " << ClassOf(foreground) << ") of process " << process_id << ", "
+                << image << ", keeps it, so no input was sent";
   return false;
+}
+
+void GemlinkProcess::SaveScreenAfterFailure() const {
+  const auto* test = ::testing::UnitTest::GetInstance()->current_test_info();
+  if (!test) return;
+  const std::string path =
+      ScreenshotFolder() + test->test_suite_name() + "." + test->name() + "-failed.bmp";
+  if (SaveScreenshot(GetDesktopWindow(), path)) {
+    std::printf("The screen as the failed test left it: %s\n", path.c_str());
+  }
 }
 
 void GemlinkProcess::PressKey(WORD key, bool with_shift, bool with_alt) const {

@@ -28,15 +28,20 @@ bool UnderWine();
 
 // The folder this test program runs from, where Gemlink.exe is built too.
 std::string ProgramFolder();
+// Where the screenshots go: a folder beside that one, made if need be.
+std::string ScreenshotFolder();
 
 class GemlinkProcess {
  public:
   // Starts the Gemlink.exe in this folder with the folder as its working
   // folder, as Explorer starts a program, and where given, asks for its
-  // window at that point of the screen (STARTF_USEPOSITION); the process is
-  // ended, if still running, on destruction.
+  // window at that point of the screen (STARTF_USEPOSITION) and shown so
+  // (STARTF_USESHOWWINDOW, as a shortcut's "Run:" does). On destruction, a
+  // test that failed leaves a screenshot of the screen as it then was, and
+  // the process is ended if still running.
   explicit GemlinkProcess(const std::string& folder = ProgramFolder(),
-                          std::optional<POINT> position = std::nullopt);
+                          std::optional<POINT> position = std::nullopt,
+                          std::optional<WORD> show_command = std::nullopt);
   ~GemlinkProcess();
   GemlinkProcess(const GemlinkProcess&) = delete;
   GemlinkProcess& operator=(const GemlinkProcess&) = delete;
@@ -93,6 +98,7 @@ class GemlinkProcess {
   HWND WaitForBox(DWORD timeout_ms, DWORD poll_ms) const;
   bool HasForeground() const;
   bool TakeForeground() const;
+  void SaveScreenAfterFailure() const;
 
   platform::OwnedHandle process_;
   platform::OwnedHandle thread_;

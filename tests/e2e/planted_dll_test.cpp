@@ -7,6 +7,7 @@
 
 #include <windows.h>
 
+#include <cstdio>
 #include <cstdlib>
 #include <cwchar>
 #include <fstream>
@@ -108,7 +109,8 @@ TEST(PlantedDlls, NoneRunsInsideGemlinkStartedBesideThem) {
 
   test_registry::DeleteKey(kCurrentUser, kMessengerKey);
   test_registry::CreateKey(kCurrentUser, kPluralKey);
-  // Under Wine the browser only records; on Windows the real one opens.
+  // Under Wine the browser only records. On Windows the shell would open the
+  // machine's real one, whose first start may show anything: not tried there.
   std::optional<e2e::RecordingBrowser> browser;
   if (e2e::UnderWine()) browser.emplace();
   {
@@ -137,11 +139,13 @@ TEST(PlantedDlls, NoneRunsInsideGemlinkStartedBesideThem) {
     }
     EXPECT_EQ(test_registry::FindValue(kCurrentUser, kPluralKey, "Plural"),
               test_registry::Dword(1));
-    gemlink.ChooseMenuItem(ID_M_Site);
     if (browser) {
+      gemlink.ChooseMenuItem(ID_M_Site);
       EXPECT_EQ(browser->WaitForStarts().size(), 1u) << "Visit WebSite started no browser";
+      EXPECT_FALSE(gemlink.WaitForMessageBox(1500).has_value()) << "Visit WebSite failed";
+    } else {
+      std::printf("Visit WebSite left out: on Windows it would open this machine's browser\n");
     }
-    EXPECT_FALSE(gemlink.WaitForMessageBox(1500).has_value()) << "Visit WebSite failed";
 
     gemlink.ChooseMenuItem(ID_M_Exit);
     ASSERT_TRUE(gemlink.WaitForExit());
