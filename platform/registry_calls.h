@@ -1,6 +1,6 @@
 // The four registry calls the registry module needs. On Windows they are
-// advapi32's; on a host without a registry they go to an in-memory registry
-// that answers as Windows does where the module relies on it.
+// advapi32's; on a host without a registry, the tests' in-memory registry
+// (tests/support) answers them as Windows does where the module relies on it.
 #pragma once
 
 #include <cstdint>

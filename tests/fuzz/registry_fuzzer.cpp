@@ -11,13 +11,13 @@
 #include <string>
 #include <vector>
 
-#include "platform/registry_memory.h"
 #include "registry/registry_dword.h"
 #include "tests/support/message_recorder.h"
+#include "tests/support/registry_fixture.h"
 
 namespace {
 
-namespace memory = platform::memory_registry;
+namespace memory = test_registry;
 using General::ValueResult;
 using test_support::ShownMessages;
 

@@ -1,6 +1,7 @@
 // Sets up and inspects registry contents for tests, on whichever registry the
-// build talks to: the in-memory one on a host, the real one under Windows or
-// Wine. The same tests pass on both, which is how the stand-in is kept honest.
+// build talks to: the in-memory one on a host (registry_memory.cpp, which also
+// answers the registry calls there), the real one under Windows or Wine. The
+// same tests pass on both, which is how the stand-in is kept honest.
 #pragma once
 
 #include <cstdint>
@@ -44,7 +45,8 @@ std::optional<StoredValue> FindValue(RegistryKey root, const std::string& subkey
                                      const std::string& name);
 void DeleteValue(RegistryKey root, const std::string& subkey, const std::string& name);
 
-// Grows by one for each key the process leaves open.
+// Grows by one for each key the process leaves open. (The in-memory registry
+// counts every key opened and not yet closed.)
 int OpenKeyCount();
 
 }  // namespace test_registry

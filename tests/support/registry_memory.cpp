@@ -1,15 +1,18 @@
-#include "platform/registry_memory.h"
-
+// The in-memory registry behind the registry calls on a host without one,
+// with the set-up and inspection the tests use on any registry.
 #include <algorithm>
 #include <array>
 #include <cctype>
 #include <map>
 #include <memory>
 
+#include "platform/registry_calls.h"
+#include "tests/support/registry_fixture.h"
+
 namespace platform {
 namespace {
 
-using memory_registry::StoredValue;
+using test_registry::StoredValue;
 
 constexpr RegistryKey kFirstRoot = PredefinedKey(0x80000000);
 constexpr std::size_t kRootCount = 7;
@@ -168,7 +171,14 @@ RegistryStatus CloseRegistryKey(RegistryKey key) {
   return TheRegistry().opened.erase(key) == 1 ? kErrorSuccess : kErrorInvalidHandle;
 }
 
-namespace memory_registry {
+}  // namespace platform
+
+namespace test_registry {
+
+using platform::Key;
+using platform::Path;
+using platform::ResolveForSetUp;
+using platform::SplitSubkey;
 
 void CreateKey(RegistryKey root, const std::string& subkey) { ResolveForSetUp(root, subkey, true); }
 
@@ -201,7 +211,6 @@ void DeleteValue(RegistryKey root, const std::string& subkey, const std::string&
   if (Key* key = ResolveForSetUp(root, subkey, false)) key->values.erase(name);
 }
 
-int OpenKeyCount() { return static_cast<int>(TheRegistry().opened.size()); }
+int OpenKeyCount() { return static_cast<int>(platform::TheRegistry().opened.size()); }
 
-}  // namespace memory_registry
-}  // namespace platform
+}  // namespace test_registry
