@@ -1,7 +1,7 @@
 // What Gemlink.exe carries: the menu, pictures, manifest and version, read
 // from the built file. (Under Wine another process's menu cannot be asked
 // for, so the menu is checked where the window takes it from. The icon's
-// sizes are checked without Wine, by check-resources.)
+// sizes are checked without Wine, by check-exe.)
 #include <gtest/gtest.h>
 
 #include <windows.h>
