@@ -1,6 +1,6 @@
 // The real Gemlink.exe, driven from outside as a user would drive it, with
 // its effects read back from the registry: under Wine here, and on Windows
-// too (see the README).
+// too (see docs/testing.md).
 #include <gtest/gtest.h>
 
 #include <windows.h>
