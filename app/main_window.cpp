@@ -80,12 +80,9 @@ bool MainWindow::RegisterWindowClass() {
 
 void MainWindow::Load() { controller_.Load(); }
 
-// A shortcut set to "Run: Maximized" asks for a maximised start. (Where
-// Windows puts the start-up information's command in place of the first one
-// given here, OnMaximized undoes it.)
 void MainWindow::Show(int show_command) {
   PlaceOnMonitor();
-  ShowWindow(window_, show_command == SW_SHOWMAXIMIZED ? SW_SHOWNORMAL : show_command);
+  ShowWindow(window_, show_command);
   UpdateWindow(window_);
 }
 
@@ -115,10 +112,6 @@ LRESULT MainWindow::HandleMessage(UINT message, WPARAM wparam, LPARAM lparam) {
     case WM_PRINTCLIENT:
       OnPrintClient(reinterpret_cast<HDC>(wparam));
       return 0;
-    case WM_SYSCOMMAND:
-      // No maximize box, yet the system menu's command may still be sent.
-      if ((wparam & 0xFFF0) == SC_MAXIMIZE) return 0;
-      break;
     case WM_SIZE:
       if (wparam == SIZE_MAXIMIZED) OnMaximized();
       return 0;
@@ -281,9 +274,10 @@ void MainWindow::TakeWindowDpi() {
   OnDpiChanged(dpi, {frame.left, frame.top, frame.left + size.cx, frame.top + size.cy});
 }
 
-// The window has one size. Whatever maximised it (another program, a
-// shortcut's start-up command), it is put back at once, before anything is
-// drawn: the place it had is still its normal one.
+// The window has one size. Whatever maximised it (a shortcut's "Run:
+// Maximized", another program, the system menu's command sent without a
+// maximize box, Win+Up), it is put back at once, before anything is drawn:
+// the place it had is still its normal one.
 void MainWindow::OnMaximized() { ShowWindow(window_, SW_SHOWNOACTIVATE); }
 
 void MainWindow::OnPaint() {
