@@ -1,5 +1,7 @@
 #include "app/main_window.h"
 
+#include <commctrl.h>
+
 #include <utility>
 
 #include "app/credits.h"
@@ -40,6 +42,34 @@ constexpr ControlDesign kControls[] = {
     {ID_Option1, layout::kOption1Caption, WS_VISIBLE | BS_AUTORADIOBUTTON, layout::kOption1},
 };
 
+// Settings Windows broadcasts that change the frame: borders, caption and
+// menu bar (text size among them), and the scale. (XP's headers lack the last.)
+constexpr UINT kSetLogicalDpiOverride = 0x009F;
+bool ChangesTheFrame(WPARAM action, const char* area) {
+  switch (action) {
+    case SPI_SETNONCLIENTMETRICS:
+    case SPI_SETBORDER:
+    case kSetLogicalDpiOverride:
+      return true;
+    case 0:  // the older way: no action, only the changed section's name
+      return area && lstrcmpiA(area, "WindowMetrics") == 0;
+  }
+  return false;
+}
+
+// Text already drawn keeps the old smoothing until drawn again.
+bool ChangesHowTextIsDrawn(WPARAM action) {
+  return action == SPI_SETFONTSMOOTHING || action == SPI_SETFONTSMOOTHINGTYPE ||
+         action == SPI_SETFONTSMOOTHINGCONTRAST || action == SPI_SETFONTSMOOTHINGORIENTATION;
+}
+
+bool IsTypedKey(UINT message) {
+  return message == WM_KEYDOWN || message == WM_KEYUP || message == WM_CHAR ||
+         message == WM_DEADCHAR;
+}
+
+}  // namespace
+
 // While Windows shows a high-contrast scheme, the system's colours replace
 // the picture and the white patches, as in any dialog.
 bool HighContrastOn() {
@@ -49,11 +79,9 @@ bool HighContrastOn() {
          (high_contrast.dwFlags & HCF_HIGHCONTRASTON);
 }
 
-}  // namespace
-
 bool MainWindow::Create() {
   if (!RegisterWindowClass()) return false;
-  high_contrast_ = HighContrastOn();
+  high_contrast_ = high_contrast_on_();
 
   // About the right size, at the screen's DPI: the window corrects it once it
   // knows its own, and again once it is placed on its monitor.
@@ -86,7 +114,17 @@ void MainWindow::Show(int show_command) {
   UpdateWindow(window_);
 }
 
-bool MainWindow::HandleDialogKeys(MSG& message) { return IsDialogMessageA(window_, &message); }
+// Minimised, nothing of the window is on screen: a typed key is dropped,
+// Enter to the default button included, and Alt's keys go to the system menu
+// as Windows handles them, never to the dialog's navigation.
+bool MainWindow::HandleDialogKeys(MSG& message) {
+  if (IsIconic(window_) && IsOwnWindow(message.hwnd)) return IsTypedKey(message.message);
+  return IsDialogMessageA(window_, &message);
+}
+
+bool MainWindow::IsOwnWindow(HWND window) const {
+  return window == window_ || IsChild(window_, window);
+}
 
 LRESULT CALLBACK MainWindow::WindowProcedure(HWND window, UINT message, WPARAM wparam,
                                              LPARAM lparam) {
@@ -112,8 +150,15 @@ LRESULT MainWindow::HandleMessage(UINT message, WPARAM wparam, LPARAM lparam) {
     case WM_PRINTCLIENT:
       OnPrintClient(reinterpret_cast<HDC>(wparam));
       return 0;
+    case WM_GETMINMAXINFO:
+      OnGetMinMaxInfo(*reinterpret_cast<MINMAXINFO*>(lparam));
+      return 0;
+    case WM_SYSCOMMAND:
+      // The window has one size; the system menu offers no other.
+      if ((wparam & 0xFFF0) == SC_MAXIMIZE) return 0;
+      break;
     case WM_SIZE:
-      if (wparam == SIZE_MAXIMIZED) OnMaximized();
+      OnSize(wparam);
       return 0;
     case WM_CTLCOLORSTATIC:
       return OnOptionColour(reinterpret_cast<HDC>(wparam), reinterpret_cast<HWND>(lparam));
@@ -124,9 +169,15 @@ LRESULT MainWindow::HandleMessage(UINT message, WPARAM wparam, LPARAM lparam) {
     case WM_ACTIVATE:
       OnActivate(LOWORD(wparam) != WA_INACTIVE);
       return 0;
+    case WM_SETFOCUS:
+      RestoreFocus();
+      return 0;
     case WM_SETTINGCHANGE:
-      OnTextSizeChange();
-      OnColourSchemeChange(message);
+      OnSettingChange(wparam, reinterpret_cast<const char*>(lparam));
+      return 0;
+    case WM_THEMECHANGED:
+      // Another visual style draws another caption and menu bar.
+      OnMetricsChange();
       return 0;
     case WM_SYSCOLORCHANGE:
       OnColourSchemeChange(message);
@@ -172,6 +223,7 @@ void MainWindow::CreateControls() {
 // and icons are let go: no control is ever left drawing with a deleted font.
 // Nothing is drawn on the way: the caller has the window drawn once, whole.
 void MainWindow::UseResources(WindowResources made) {
+  if (!made.font_face_as_designed) FitCaptions(made);
   for (const ControlDesign& control : kControls) {
     const HWND button = Control(control.id);
     const PixelRect place = ToPixels(control.place, made.dpi);
@@ -182,6 +234,39 @@ void MainWindow::UseResources(WindowResources made) {
   SendMessageA(window_, WM_SETICON, ICON_BIG, reinterpret_cast<LPARAM>(made.large_icon.get()));
   SendMessageA(window_, WM_SETICON, ICON_SMALL, reinterpret_cast<LPARAM>(made.small_icon.get()));
   resources_ = std::move(made);
+}
+
+// A face given in place of the design's may be wider: the font is made a
+// pixel smaller at a time until each option's caption fits whole beside its
+// circle, as the option itself measures it. (With the design's face the
+// captions fit as drawn.) A font is let go only once no option holds it.
+void MainWindow::FitCaptions(WindowResources& made) {
+  constexpr int kSmallestHeight = 6;
+  if (CaptionsFit(made.font.get(), made.dpi)) return;
+  for (int height = FontHeightPixels(made.dpi) - 1; height >= kSmallestHeight; --height) {
+    platform::OwnedFont smaller = WindowResources::Font(height);
+    if (!smaller) return;
+    const bool fit = CaptionsFit(smaller.get(), made.dpi);
+    made.font = std::move(smaller);
+    if (fit) return;
+  }
+}
+
+// Measured with the font set on the options, undrawn; a Windows that cannot
+// say is taken at its word that they fit.
+bool MainWindow::CaptionsFit(HFONT font, int dpi) const {
+  bool fit = true;
+  for (const ControlDesign& control : kControls) {
+    if (control.id != ID_Option1 && control.id != ID_Option2) continue;
+    const HWND option = Control(control.id);
+    SendMessageA(option, WM_SETFONT, reinterpret_cast<WPARAM>(font), FALSE);
+    SIZE ideal{};
+    if (SendMessageA(option, BCM_GETIDEALSIZE, 0, reinterpret_cast<LPARAM>(&ideal)) &&
+        ideal.cx > ToPixels(control.place, dpi).width) {
+      fit = false;
+    }
+  }
+  return fit;
 }
 
 // Asked before a move to a monitor of another DPI. Caption, borders and menu
@@ -229,8 +314,24 @@ void MainWindow::FitClientArea() {
                SWP_NOMOVE | SWP_NOZORDER | SWP_NOACTIVATE);
 }
 
+// Windows broadcasts many settings, the environment and policies among them:
+// only those that change what the window shows draw it again.
+void MainWindow::OnSettingChange(WPARAM action, const char* area) {
+  if (ChangesTheFrame(action, area)) {
+    OnMetricsChange();
+  } else if (action == SPI_SETHIGHCONTRAST) {
+    OnColourSchemeChange(WM_SETTINGCHANGE);
+  } else if (ChangesHowTextIsDrawn(action)) {
+    RedrawWindow(window_, nullptr, nullptr, RDW_INVALIDATE | RDW_ALLCHILDREN);
+  }
+}
+
 // The menu bar is measured again with the new menu font first.
-void MainWindow::OnTextSizeChange() {
+void MainWindow::OnMetricsChange() {
+  if (IsIconic(window_)) {
+    metrics_changed_while_minimized_ = true;
+    return;
+  }
   SetWindowPos(window_, nullptr, 0, 0, 0, 0,
                SWP_FRAMECHANGED | SWP_NOMOVE | SWP_NOSIZE | SWP_NOZORDER | SWP_NOACTIVATE);
   FitClientArea();
@@ -274,11 +375,56 @@ void MainWindow::TakeWindowDpi() {
   OnDpiChanged(dpi, {frame.left, frame.top, frame.left + size.cx, frame.top + size.cy});
 }
 
-// The window has one size. Whatever maximised it (a shortcut's "Run:
-// Maximized", another program, the system menu's command sent without a
-// maximize box, Win+Up), it is put back at once, before anything is drawn:
-// the place it had is still its normal one.
-void MainWindow::OnMaximized() { ShowWindow(window_, SW_SHOWNOACTIVATE); }
+// The window has one size. Maximised all the same (a shortcut's "Run:
+// Maximized", another program, Win+Up), it would take this frame: its own, at
+// its own place, so that no larger one is ever drawn. The place is relative
+// to its monitor, as Windows reads it.
+void MainWindow::OnGetMinMaxInfo(MINMAXINFO& limits) const {
+  const RECT frame = NormalFrame();
+  MONITORINFO monitor{};
+  monitor.cbSize = sizeof monitor;
+  if (!GetMonitorInfoA(MonitorFromRect(&frame, MONITOR_DEFAULTTONEAREST), &monitor)) return;
+  limits.ptMaxSize = {frame.right - frame.left, frame.bottom - frame.top};
+  limits.ptMaxPosition = {frame.left - monitor.rcMonitor.left, frame.top - monitor.rcMonitor.top};
+}
+
+// The frame it has when neither minimised nor maximised, on the screen.
+// Minimised, that is only in its placement, where it is counted from the
+// primary monitor's work area.
+RECT MainWindow::NormalFrame() const {
+  RECT frame{};
+  if (!IsIconic(window_)) {
+    GetWindowRect(window_, &frame);
+    return frame;
+  }
+  WINDOWPLACEMENT placement{};
+  placement.length = sizeof placement;
+  GetWindowPlacement(window_, &placement);
+  frame = placement.rcNormalPosition;
+  MONITORINFO primary{};
+  primary.cbSize = sizeof primary;
+  if (GetMonitorInfoA(MonitorFromPoint({0, 0}, MONITOR_DEFAULTTOPRIMARY), &primary)) {
+    OffsetRect(&frame, primary.rcWork.left, primary.rcWork.top);
+  }
+  return frame;
+}
+
+// Maximised at its own frame, it is made normal again at once, so that it
+// can be moved and its system menu offers no Restore. Restored, it takes the
+// text size that changed while it was minimised, and the focus it had.
+void MainWindow::OnSize(WPARAM kind) {
+  if (kind == SIZE_MAXIMIZED) {
+    ShowWindow(window_, SW_SHOWNOACTIVATE);
+    return;
+  }
+  if (kind != SIZE_RESTORED) return;
+  if (metrics_changed_while_minimized_) {
+    metrics_changed_while_minimized_ = false;
+    OnMetricsChange();
+  }
+  const HWND focus = GetFocus();
+  if (GetActiveWindow() == window_ && (!focus || focus == window_)) RestoreFocus();
+}
 
 void MainWindow::OnPaint() {
   PAINTSTRUCT paint{};
@@ -322,7 +468,7 @@ LRESULT MainWindow::OnOptionColour(HDC dc, HWND control) {
 // High contrast may have been turned on or off, or its colours changed: the
 // whole window is drawn again. The controls hear of new colours from here.
 void MainWindow::OnColourSchemeChange(UINT message) {
-  high_contrast_ = HighContrastOn();
+  high_contrast_ = high_contrast_on_();
   if (message == WM_SYSCOLORCHANGE) {
     for (const int id : {ID_Check1, ID_Command1, ID_Option1, ID_Option2}) {
       SendMessageA(Control(id), WM_SYSCOLORCHANGE, 0, 0);
@@ -365,13 +511,20 @@ void MainWindow::OnCommand(int id) {
   }
 }
 
-// Focus leaves with the window and comes back to where it was, or to OK.
+// As in a dialog, the focus leaves with the window and comes back to where
+// it was, or at first to OK; but never while the window is minimised, where
+// a key would act on a control nobody sees.
 void MainWindow::OnActivate(bool active) {
   if (!active) {
     const HWND focus = GetFocus();
     if (focus && IsChild(window_, focus)) focus_when_inactive_ = focus;
     return;
   }
+  RestoreFocus();
+}
+
+void MainWindow::RestoreFocus() {
+  if (IsIconic(window_)) return;
   SetFocus(focus_when_inactive_ ? focus_when_inactive_ : Control(ID_Command1));
 }
 

@@ -11,9 +11,14 @@
 
 namespace gemlink {
 
+// Whether Windows shows a high-contrast scheme; a test may answer for it.
+using HighContrastQuery = bool (*)();
+bool HighContrastOn();
+
 class MainWindow final : public SelectionView {
  public:
-  explicit MainWindow(HINSTANCE instance) : instance_(instance) {}
+  explicit MainWindow(HINSTANCE instance, HighContrastQuery high_contrast_on = HighContrastOn)
+      : instance_(instance), high_contrast_on_(high_contrast_on) {}
   MainWindow(const MainWindow&) = delete;
   MainWindow& operator=(const MainWindow&) = delete;
 
@@ -26,7 +31,8 @@ class MainWindow final : public SelectionView {
   // monitor's DPI, and shows it as asked: minimised if so, never maximised.
   void Show(int show_command);
 
-  // Lets the dialog keys (Tab, arrows, Enter) work as in any dialog.
+  // Lets the dialog keys (Tab, arrows, Enter) work as in any dialog; while
+  // the window is minimised, no key acts on its controls.
   bool HandleDialogKeys(MSG& message);
 
   bool Option1Selected() const override;
@@ -44,28 +50,39 @@ class MainWindow final : public SelectionView {
   bool OnCreate();
   void OnPaint();
   void OnPrintClient(HDC dc) const;
-  void OnMaximized();
+  void OnGetMinMaxInfo(MINMAXINFO& limits) const;
+  void OnSize(WPARAM kind);
   void OnCommand(int id);
   void OnActivate(bool active);
+  void RestoreFocus();
   LRESULT OnOptionColour(HDC dc, HWND control);
   void OnColourSchemeChange(UINT message);
-  void OnTextSizeChange();
+  void OnSettingChange(WPARAM action, const char* area);
+  void OnMetricsChange();
   BOOL OnGetDpiScaledSize(int dpi, SIZE& size) const;
   void OnDpiChanged(int dpi, const RECT& suggested);
 
   void CreateControls();
   void UseResources(WindowResources made);
+  void FitCaptions(WindowResources& made);
+  bool CaptionsFit(HFONT font, int dpi) const;
   HWND Control(int id) const { return GetDlgItem(window_, id); }
   void SelectOption(int id);
   bool IsOptionButton(HWND control) const;
+  bool IsOwnWindow(HWND window) const;
+  RECT NormalFrame() const;
   void DrawBackground(HDC dc, const RECT& area) const;
   void FitClientArea();
   void PlaceOnMonitor();
   void TakeWindowDpi();
 
   HINSTANCE instance_;
+  HighContrastQuery high_contrast_on_;
   HWND window_ = nullptr;
   bool high_contrast_ = false;
+  // Text sizes and frames changed while minimised are fitted on restore: a
+  // minimised window has no client area to fit.
+  bool metrics_changed_while_minimized_ = false;
   HWND focus_when_inactive_ = nullptr;
   WindowResources resources_;
   ActivationController controller_{*this};

@@ -19,14 +19,29 @@ platform::OwnedIcon LoadIconSized(HINSTANCE instance, int width_metric, int heig
                  platform::SystemMetricForDpi(height_metric, dpi), LR_DEFAULTCOLOR)));
 }
 
+bool GivesFace(HFONT font, const char* face) {
+  const platform::ScreenDc screen;
+  const HGDIOBJ old = SelectObject(screen.get(), font);
+  char given[LF_FACESIZE] = {};
+  GetTextFaceA(screen.get(), sizeof given, given);
+  SelectObject(screen.get(), old);
+  return lstrcmpiA(given, face) == 0;
+}
+
 }  // namespace
+
+platform::OwnedFont WindowResources::Font(int height) {
+  return platform::OwnedFont(CreateFontA(-height, 0, 0, 0, layout::kFontWeight, FALSE, FALSE, FALSE,
+                                         layout::kFontCharset, OUT_DEFAULT_PRECIS,
+                                         CLIP_DEFAULT_PRECIS, DEFAULT_QUALITY,
+                                         DEFAULT_PITCH | FF_DONTCARE, layout::kFontFace));
+}
 
 WindowResources WindowResources::For(HINSTANCE instance, int dpi) {
   WindowResources made;
   made.dpi = dpi;
-  made.font.reset(CreateFontA(-FontHeightPixels(dpi), 0, 0, 0, layout::kFontWeight, FALSE, FALSE,
-                              FALSE, layout::kFontCharset, OUT_DEFAULT_PRECIS, CLIP_DEFAULT_PRECIS,
-                              DEFAULT_QUALITY, DEFAULT_PITCH | FF_DONTCARE, layout::kFontFace));
+  made.font = Font(FontHeightPixels(dpi));
+  made.font_face_as_designed = made.font && GivesFace(made.font.get(), layout::kFontFace);
   const PictureDrawing picture = PictureFor(dpi);
   made.background = platform::LoadJpegResource(instance, picture.resource_id, dpi, picture.dpi);
   made.large_icon = LoadIconSized(instance, SM_CXICON, SM_CYICON, dpi);

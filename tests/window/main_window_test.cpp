@@ -3,10 +3,12 @@
 // scale changes under it: on the same thread, with the rectangle it suggests.
 #include <gtest/gtest.h>
 
+#include <commctrl.h>
 #include <objbase.h>
 #include <uxtheme.h>
 #include <windows.h>
 
+#include <algorithm>
 #include <cstdint>
 #include <vector>
 
@@ -77,11 +79,30 @@ void ExpectDrawnFor(HWND window, int dpi) {
   const HFONT font = FontOf(GetDlgItem(window, ID_Command1));
   LOGFONTA described{};
   ASSERT_TRUE(GetObjectA(font, sizeof described, &described));
-  EXPECT_EQ(described.lfHeight, -gemlink::FontHeightPixels(dpi));
+  const platform::ScreenDc screen;
+  const HGDIOBJ old = SelectObject(screen.get(), font);
+  char face[LF_FACESIZE] = {};
+  GetTextFaceA(screen.get(), sizeof face, face);
+  SelectObject(screen.get(), old);
+  // The design's face is drawn as designed (the approved images show it
+  // whole); another in its place may be made smaller, never larger, until
+  // each option says its caption fits.
+  const bool designed_face = std::string(face) == layout::kFontFace;
+  if (designed_face) {
+    EXPECT_EQ(described.lfHeight, -gemlink::FontHeightPixels(dpi));
+  } else {
+    EXPECT_GE(described.lfHeight, -gemlink::FontHeightPixels(dpi)) << face;
+  }
   for (const Control& control : kControls) {
     const HWND handle = GetDlgItem(window, control.id);
-    EXPECT_EQ(PlaceInClient(handle), gemlink::ToPixels(control.place, dpi)) << control.id;
+    const PixelRect place = gemlink::ToPixels(control.place, dpi);
+    EXPECT_EQ(PlaceInClient(handle), place) << control.id;
     EXPECT_EQ(FontOf(handle), font) << control.id;
+    SIZE ideal{};
+    if (!designed_face && (control.id == ID_Option1 || control.id == ID_Option2) &&
+        SendMessageA(handle, BCM_GETIDEALSIZE, 0, reinterpret_cast<LPARAM>(&ideal))) {
+      EXPECT_LE(ideal.cx, place.width) << "the caption of " << control.id << " is cut, in " << face;
+    }
   }
   EXPECT_EQ(IconWidth(window, ICON_BIG), platform::SystemMetricForDpi(SM_CXICON, dpi));
   EXPECT_EQ(IconWidth(window, ICON_SMALL), platform::SystemMetricForDpi(SM_CXSMICON, dpi));
@@ -121,12 +142,62 @@ Pixels Printed(int width, int height, COLORREF fill, Draw draw) {
   return pixels;
 }
 
+// Wine never reports high contrast on: the tests answer for Windows.
+bool high_contrast_reported = false;
+bool ReportedHighContrast() { return high_contrast_reported; }
+
+// What reaches the window on this thread while a test watches: the frames
+// it is given while visible, OK's clicks, and the message boxes it tries to
+// show, which are refused so that no modal loop blocks the test.
+struct Watched {
+  std::vector<PixelRect> visible_frames;
+  int ok_clicks = 0;
+  int boxes = 0;
+} watched;
+
+LRESULT CALLBACK WatchMessages(int code, WPARAM wparam, LPARAM lparam) {
+  const auto& sent = *reinterpret_cast<const CWPSTRUCT*>(lparam);
+  if (sent.message == WM_WINDOWPOSCHANGED && !GetParent(sent.hwnd) && IsWindowVisible(sent.hwnd)) {
+    const auto& place = *reinterpret_cast<const WINDOWPOS*>(sent.lParam);
+    watched.visible_frames.push_back({place.x, place.y, place.cx, place.cy});
+  }
+  if (sent.message == WM_COMMAND && LOWORD(sent.wParam) == ID_Command1) ++watched.ok_clicks;
+  return CallNextHookEx(nullptr, code, wparam, lparam);
+}
+
+LRESULT CALLBACK RefuseMessageBoxes(int code, WPARAM wparam, LPARAM lparam) {
+  const char* window_class =
+      code == HCBT_CREATEWND ? reinterpret_cast<CBT_CREATEWNDA*>(lparam)->lpcs->lpszClass : nullptr;
+  const bool dialog = window_class && (IS_INTRESOURCE(window_class)
+                                           ? reinterpret_cast<ULONG_PTR>(window_class) == 0x8002
+                                           : std::string(window_class) == "#32770");
+  if (dialog) {
+    ++watched.boxes;
+    return 1;
+  }
+  return CallNextHookEx(nullptr, code, wparam, lparam);
+}
+
+class Watch {
+ public:
+  Watch() { watched = {}; }
+  ~Watch() {
+    UnhookWindowsHookEx(messages_);
+    UnhookWindowsHookEx(boxes_);
+  }
+
+ private:
+  HHOOK messages_ = SetWindowsHookExA(WH_CALLWNDPROC, WatchMessages, nullptr, GetCurrentThreadId());
+  HHOOK boxes_ = SetWindowsHookExA(WH_CBT, RefuseMessageBoxes, nullptr, GetCurrentThreadId());
+};
+
 // Makes the real window, as Gemlink does, under the thread's DPI awareness,
 // and takes it down again so that the next test can make its own.
 class MainWindowTest : public ::testing::Test {
  protected:
   void SetUp() override {
     ASSERT_TRUE(SUCCEEDED(CoInitializeEx(nullptr, COINIT_APARTMENTTHREADED)));
+    high_contrast_reported = false;
   }
   void TearDown() override {
     if (window_) DestroyWindow(window_);
@@ -139,9 +210,19 @@ class MainWindowTest : public ::testing::Test {
     return window_;
   }
   void Show(int show_command) { main_window_.Show(show_command); }
+  // Handles what is queued, as Gemlink's message loop does.
+  void Pump() {
+    MSG message{};
+    while (PeekMessageA(&message, nullptr, 0, 0, PM_REMOVE)) {
+      if (!main_window_.HandleDialogKeys(message)) {
+        TranslateMessage(&message);
+        DispatchMessageA(&message);
+      }
+    }
+  }
 
  private:
-  gemlink::MainWindow main_window_{GetModuleHandleA(nullptr)};
+  gemlink::MainWindow main_window_{GetModuleHandleA(nullptr), ReportedHighContrast};
   HWND window_ = nullptr;
 };
 
@@ -233,6 +314,7 @@ TEST_F(MainWindowTest, OpensCentredAtItsOwnDpiAndIsNeverMaximized) {
   const HWND window = Make();
   ASSERT_NE(window, nullptr);
   SendDpiChange(window, 2 * DesktopDpi());
+  const Watch watch;
   Show(SW_SHOWMAXIMIZED);
   EXPECT_FALSE(IsZoomed(window));
   ExpectDrawnFor(window, DesktopDpi());
@@ -248,10 +330,94 @@ TEST_F(MainWindowTest, OpensCentredAtItsOwnDpiAndIsNeverMaximized) {
   SendMessageA(window, WM_SYSCOMMAND, SC_MAXIMIZE, 0);
   EXPECT_FALSE(IsZoomed(window)) << "SC_MAXIMIZE";
   EXPECT_EQ(FrameOf(window), frame);
+  for (const PixelRect& shown : watched.visible_frames) {
+    EXPECT_LE(shown.width, frame.width) << "a larger frame was drawn";
+    EXPECT_LE(shown.height, frame.height) << "a larger frame was drawn";
+  }
   ShowWindow(window, SW_MINIMIZE);
   EXPECT_TRUE(IsIconic(window)) << "a minimised window is what was asked";
   ShowWindow(window, SW_RESTORE);
   EXPECT_EQ(FrameOf(window), frame);
+}
+
+// Minimised, the window shows nothing a key could act on: neither the focus
+// nor the window itself takes Enter or Space to OK. A text size changed
+// meanwhile is fitted, and the focus is on OK, once it is restored.
+TEST_F(MainWindowTest, WhileMinimizedNoKeyActsAndRestoredItIsAsDesigned) {
+  const HWND window = Make();
+  ASSERT_NE(window, nullptr);
+  Show(SW_SHOWMINIMIZED);
+  ASSERT_TRUE(IsIconic(window));
+  const Watch watch;
+  for (const HWND target : {GetFocus(), window}) {
+    for (const WPARAM key : {VK_RETURN, VK_SPACE}) {
+      PostMessageA(target, WM_KEYDOWN, key, 0);
+      PostMessageA(target, WM_CHAR, key == VK_RETURN ? '\r' : ' ', 0);
+      PostMessageA(target, WM_KEYUP, key, 0xC0000001);
+    }
+  }
+  Pump();
+  EXPECT_EQ(watched.ok_clicks, 0);
+  EXPECT_EQ(watched.boxes, 0);
+
+  WINDOWPLACEMENT placement{};
+  placement.length = sizeof placement;
+  GetWindowPlacement(window, &placement);
+  placement.rcNormalPosition.bottom -= 19;  // as a taller menu bar leaves it
+  SetWindowPlacement(window, &placement);
+  SendMessageA(window, WM_SETTINGCHANGE, SPI_SETNONCLIENTMETRICS, 0);
+  ShowWindow(window, SW_RESTORE);
+  Pump();
+  ExpectDrawnFor(window, DesktopDpi());
+  EXPECT_EQ(GetFocus(), GetDlgItem(window, ID_Command1));
+}
+
+// Windows broadcasts settings of every kind: only those that change the
+// window draw it again. High contrast puts the scheme's colours in place of
+// the picture and the options' white patches, until it is off again.
+TEST_F(MainWindowTest, RedrawsOnlyForTheSettingsThatChangeIt) {
+  const HWND window = Make();
+  ASSERT_NE(window, nullptr);
+  Show(SW_SHOWNORMAL);
+  UpdateWindow(window);
+  RECT client{};
+  GetClientRect(window, &client);
+  auto print = [window, &client] {
+    return Printed(client.right, client.bottom, RGB(255, 0, 255), [window](HDC dc) {
+      SendMessageA(window, WM_PRINTCLIENT, reinterpret_cast<WPARAM>(dc), PRF_CLIENT);
+    });
+  };
+  const Pixels picture = print();
+  {
+    const Watch watch;
+    SendMessageA(window, WM_SETTINGCHANGE, 0, reinterpret_cast<LPARAM>("Environment"));
+    SendMessageA(window, WM_SETTINGCHANGE, SPI_SETDESKWALLPAPER, 0);
+    EXPECT_TRUE(watched.visible_frames.empty()) << "no resize";
+    EXPECT_FALSE(GetUpdateRect(window, nullptr, FALSE)) << "nothing to draw again";
+  }
+
+  const platform::ScreenDc screen;
+  const platform::OwnedDc dc(CreateCompatibleDC(screen.get()));
+  auto option_brush = [window, &dc] {
+    return reinterpret_cast<HBRUSH>(SendMessageA(window, WM_CTLCOLORSTATIC,
+                                                 reinterpret_cast<WPARAM>(dc.get()),
+                                                 reinterpret_cast<LPARAM>(GetDlgItem(window, ID_Option1))));
+  };
+  high_contrast_reported = true;
+  SendMessageA(window, WM_SETTINGCHANGE, SPI_SETHIGHCONTRAST, 0);
+  const COLORREF face = GetSysColor(COLOR_BTNFACE);
+  const std::uint32_t face_pixel = GetRValue(face) << 16 | GetGValue(face) << 8 | GetBValue(face);
+  const Pixels contrast = print();
+  EXPECT_EQ(std::count(contrast.colours.begin(), contrast.colours.end(), face_pixel),
+            static_cast<std::ptrdiff_t>(contrast.colours.size()))
+      << "pixels of the scheme's face colour";
+  EXPECT_EQ(option_brush(), GetSysColorBrush(COLOR_BTNFACE));
+  EXPECT_EQ(GetBkColor(dc.get()), face);
+
+  high_contrast_reported = false;
+  SendMessageA(window, WM_SETTINGCHANGE, SPI_SETHIGHCONTRAST, 0);
+  EXPECT_TRUE(print().colours == picture.colours) << "the picture is back";
+  EXPECT_EQ(option_brush(), GetStockObject(WHITE_BRUSH));
 }
 
 // What a themed control asks its parent for: DrawThemeParentBackground sends
