@@ -211,6 +211,24 @@ TEST_F(Gemlink, OpensAsDesignedWhenStartedMaximized) {
                           MonitorFromWindow(gemlink.window(), MONITOR_DEFAULTTONEAREST));
 }
 
+// As a shortcut set to "Run: Minimized" starts it: nothing of the window is on
+// screen, so no key acts on it, Enter to the default button included; restored
+// (as its taskbar button does), it is as at any start, the focus on OK.
+TEST_F(Gemlink, StartedMinimizedNoKeyActsUntilItIsRestored) {
+  GemlinkProcess gemlink(e2e::ProgramFolder(), std::nullopt, SW_SHOWMINIMIZED);
+  Start(gemlink);
+  ASSERT_TRUE(IsIconic(gemlink.window()));
+  gemlink.PressKey(VK_RETURN);
+  gemlink.PressKey(VK_SPACE);
+  gemlink.Settle();
+  ExpectNoMessage(gemlink);
+  EXPECT_EQ(StoredPlural(), test_registry::Dword(0));
+  PostMessageA(gemlink.window(), WM_SYSCOMMAND, SC_RESTORE, 0);
+  gemlink.Settle();
+  EXPECT_FALSE(IsIconic(gemlink.window()));
+  EXPECT_EQ(gemlink.Focus(), gemlink.Control(ID_Command1));
+}
+
 BOOL CALLBACK CollectMonitor(HMONITOR monitor, HDC, LPRECT, LPARAM found) {
   reinterpret_cast<std::vector<HMONITOR>*>(found)->push_back(monitor);
   return TRUE;
@@ -426,6 +444,7 @@ TEST_F(Gemlink, ASecondCopyEndsWithoutAWindowAndBringsBackTheFirst) {
   first.Settle();
   ASSERT_TRUE(IsIconic(first.window()));
 
+  const auto driver_in_front = e2e::TakeForegroundForTheDriver();
   GemlinkProcess second;
   bool second_showed_a_window = false;
   for (int tries = 0; tries < 750 && !second.WaitForExit(20); ++tries) {

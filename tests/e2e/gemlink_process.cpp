@@ -79,6 +79,58 @@ MessageIcon IconOf(HWND box) {
   return MessageIcon::kOther;
 }
 
+bool ProcessInFront(DWORD process_id) {
+  DWORD in_front = 0;
+  GetWindowThreadProcessId(GetForegroundWindow(), &in_front);
+  return in_front == process_id;
+}
+
+// Simulated input goes to the foreground window, which on a test machine may
+// be another program's (a console a hosted runner keeps in front): the window
+// is brought there first, each way Windows allows a process that is not in
+// front: as itself; sharing the foreground thread's input state; and after an
+// Alt key press, which lifts the lock on the foreground. Where none works,
+// the test fails naming the window that kept the foreground, and what of the
+// test cannot be done.
+bool BringToForeground(HWND window, DWORD process_id, const char* what, const char* else_lost) {
+  if (ProcessInFront(process_id)) return true;
+  auto taken = [process_id](DWORD timeout_ms) {
+    return WaitFor(timeout_ms, [process_id] { return ProcessInFront(process_id); });
+  };
+  SetForegroundWindow(window);
+  if (taken(500)) return true;
+  const DWORD foreground_thread = GetWindowThreadProcessId(GetForegroundWindow(), nullptr);
+  if (foreground_thread && AttachThreadInput(GetCurrentThreadId(), foreground_thread, TRUE)) {
+    SetForegroundWindow(window);
+    AttachThreadInput(GetCurrentThreadId(), foreground_thread, FALSE);
+  }
+  if (taken(1000)) return true;
+  INPUT alt[2] = {};
+  for (INPUT& input : alt) {
+    input.type = INPUT_KEYBOARD;
+    input.ki.wVk = VK_MENU;
+  }
+  alt[1].ki.dwFlags = KEYEVENTF_KEYUP;
+  SendInput(2, alt, sizeof(INPUT));
+  SetForegroundWindow(window);
+  if (taken(1000)) return true;
+
+  const HWND foreground = GetForegroundWindow();
+  char title[256] = {};
+  DWORD holder = 0;
+  GetWindowTextA(foreground, title, sizeof title);
+  GetWindowThreadProcessId(foreground, &holder);
+  char image[MAX_PATH] = "(unknown program)";
+  DWORD image_size = sizeof image;
+  const platform::OwnedHandle process(
+      OpenProcess(PROCESS_QUERY_LIMITED_INFORMATION, FALSE, holder));
+  if (process) QueryFullProcessImageNameA(process.get(), 0, image, &image_size);
+  ADD_FAILURE() << what << " could not be brought to the foreground: the window \"" << title
+                << "\" (class " << ClassOf(foreground) << ") of process " << holder << ", "
+                << image << ", keeps it, so " << else_lost;
+  return false;
+}
+
 }  // namespace
 
 bool UnderWine() {
@@ -143,7 +195,8 @@ HWND GemlinkProcess::WaitForWindow(DWORD timeout_ms) {
 }
 
 void GemlinkProcess::Click(int control_id) const {
-  PostMessageA(Control(control_id), BM_CLICK, 0, 0);
+  PostMessageA(window_, WM_COMMAND, MAKEWPARAM(control_id, BN_CLICKED),
+               reinterpret_cast<LPARAM>(Control(control_id)));
 }
 
 void GemlinkProcess::ChooseMenuItem(int item_id) const {
@@ -152,54 +205,21 @@ void GemlinkProcess::ChooseMenuItem(int item_id) const {
 
 void GemlinkProcess::Close() const { PostMessageA(window_, WM_SYSCOMMAND, SC_CLOSE, 0); }
 
-bool GemlinkProcess::HasForeground() const {
-  DWORD process_id = 0;
-  GetWindowThreadProcessId(GetForegroundWindow(), &process_id);
-  return process_id == process_id_;
+bool GemlinkProcess::HasForeground() const { return ProcessInFront(process_id_); }
+
+bool GemlinkProcess::TakeForeground() const {
+  return BringToForeground(window_, process_id_, "Gemlink", "no input was sent");
 }
 
-// Simulated input goes to the foreground window, which on a test machine may
-// be another program's (a console a hosted runner keeps in front): Gemlink's
-// window is brought there first, each way Windows allows a process that is
-// not in front: as itself; sharing the foreground thread's input state; and
-// after an Alt key press, which lifts the lock on the foreground.
-bool GemlinkProcess::TakeForeground() const {
-  if (HasForeground()) return true;
-  auto taken = [this](DWORD timeout_ms) {
-    return WaitFor(timeout_ms, [this] { return HasForeground(); });
-  };
-  SetForegroundWindow(window_);
-  if (taken(500)) return true;
-  const DWORD foreground_thread = GetWindowThreadProcessId(GetForegroundWindow(), nullptr);
-  if (foreground_thread && AttachThreadInput(GetCurrentThreadId(), foreground_thread, TRUE)) {
-    SetForegroundWindow(window_);
-    AttachThreadInput(GetCurrentThreadId(), foreground_thread, FALSE);
+platform::Owned<HWND, DestroyWindow> TakeForegroundForTheDriver() {
+  platform::Owned<HWND, DestroyWindow> window(
+      CreateWindowExA(WS_EX_TOOLWINDOW, "STATIC", "e2e driver", WS_POPUP | WS_VISIBLE, 0, 0, 1, 1,
+                      nullptr, nullptr, nullptr, nullptr));
+  if (BringToForeground(window.get(), GetCurrentProcessId(), "The test program's own window",
+                        "a program it starts may not take the foreground")) {
+    AllowSetForegroundWindow(ASFW_ANY);
   }
-  if (taken(1000)) return true;
-  INPUT alt[2] = {};
-  for (INPUT& input : alt) {
-    input.type = INPUT_KEYBOARD;
-    input.ki.wVk = VK_MENU;
-  }
-  alt[1].ki.dwFlags = KEYEVENTF_KEYUP;
-  SendInput(2, alt, sizeof(INPUT));
-  SetForegroundWindow(window_);
-  if (taken(1000)) return true;
-
-  const HWND foreground = GetForegroundWindow();
-  char title[256] = {};
-  DWORD process_id = 0;
-  GetWindowTextA(foreground, title, sizeof title);
-  GetWindowThreadProcessId(foreground, &process_id);
-  char image[MAX_PATH] = "(unknown program)";
-  DWORD image_size = sizeof image;
-  const platform::OwnedHandle process(
-      OpenProcess(PROCESS_QUERY_LIMITED_INFORMATION, FALSE, process_id));
-  if (process) QueryFullProcessImageNameA(process.get(), 0, image, &image_size);
-  ADD_FAILURE() << "Gemlink could not be brought to the foreground: the window \"" << title
-                << "\" (class " << ClassOf(foreground) << ") of process " << process_id << ", "
-                << image << ", keeps it, so no input was sent";
-  return false;
+  return window;
 }
 
 void GemlinkProcess::SaveScreenAfterFailure() const {

@@ -53,7 +53,9 @@ class GemlinkProcess {
   DWORD process_id() const { return process_id_; }
   HANDLE process() const { return process_.get(); }
 
-  // Posted, so a handler that shows a modal box does not block the driver.
+  // What a button tells its window when clicked (BM_CLICK may do nothing to
+  // a window that is not active), posted, so that a handler that shows a
+  // modal box does not block the driver.
   void Click(int control_id) const;
   void ChooseMenuItem(int item_id) const;
   void Close() const;
@@ -106,6 +108,11 @@ class GemlinkProcess {
   DWORD thread_id_ = 0;
   HWND window_ = nullptr;
 };
+
+// A window of the test program's own, brought to the foreground, so that a
+// program it then starts may take the foreground in turn, as one started from
+// Explorer may; the test fails where it cannot be brought there.
+platform::Owned<HWND, DestroyWindow> TakeForegroundForTheDriver();
 
 // Saves a picture of the window as drawn on screen, frame included, as a BMP.
 bool SaveScreenshot(HWND window, const std::string& path);

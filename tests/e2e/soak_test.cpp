@@ -51,7 +51,7 @@ struct Usage {
   std::optional<DWORD> gdi_objects;     // GetGuiResources, or the GDI handle table
   std::optional<DWORD> user_objects;    // GetGuiResources; Wine keeps none
   std::optional<DWORD> handles;         // GetProcessHandleCount; Wine keeps none
-  std::optional<DWORD> kernel_handles;  // counted in the system's handle table
+  std::optional<DWORD> kernel_handles;  // the system's handle table, once proven readable
   int windows;                          // top-level and child windows
   SIZE_T committed_kib;                 // private memory committed
 };
@@ -119,37 +119,65 @@ bool GdiTableReadable() {
   return before && after && *after == *before + 1;
 }
 
-std::optional<DWORD> KernelHandlesOf(DWORD process_id) {
-  struct Entry {
-    ULONG process_id;
-    UCHAR type;
-    UCHAR flags;
-    USHORT handle;
-    PVOID object;
-    ACCESS_MASK access;
-  };
-  struct Table {
-    ULONG count;
-    Entry entries[1];
-  };
-  constexpr auto kSystemHandleInformation = static_cast<SYSTEM_INFORMATION_CLASS>(16);
+// The system's handle table in its full-width form (class 64): the older
+// one (class 16) cuts process ids to 16 bits, and WOW64 gives 32-bit
+// programs a translated copy of it.
+std::optional<std::vector<ULONG_PTR>> SystemHandleTable() {
+  constexpr auto kSystemExtendedHandleInformation = static_cast<SYSTEM_INFORMATION_CLASS>(64);
   constexpr NTSTATUS kInfoLengthMismatch = static_cast<NTSTATUS>(0xC0000004);
   std::vector<ULONG_PTR> buffer(1 << 18);
   NTSTATUS status;
-  while ((status = NtQuerySystemInformation(kSystemHandleInformation, buffer.data(),
+  while ((status = NtQuerySystemInformation(kSystemExtendedHandleInformation, buffer.data(),
                                             static_cast<ULONG>(buffer.size() * sizeof(ULONG_PTR)),
                                             nullptr)) == kInfoLengthMismatch) {
     buffer.resize(buffer.size() * 2);
   }
   if (status != 0) {
-    ADD_FAILURE() << "the system's handle table could not be read: status 0x" << std::hex
-                  << static_cast<ULONG>(status);
+    std::printf("soak: the system's handle table could not be read: status 0x%lx\n",
+                static_cast<unsigned long>(status));
     return std::nullopt;
   }
-  const auto* table = reinterpret_cast<const Table*>(buffer.data());
+  return buffer;
+}
+
+std::optional<DWORD> HandlesInTable(DWORD process_id) {
+  struct Entry {
+    PVOID object;
+    ULONG_PTR process_id;
+    ULONG_PTR handle;
+    ULONG access;
+    USHORT creator_back_trace;
+    USHORT type;
+    ULONG attributes;
+    ULONG reserved;
+  };
+  struct Table {
+    ULONG_PTR count;
+    ULONG_PTR reserved;
+    Entry entries[1];
+  };
+  const auto buffer = SystemHandleTable();
+  if (!buffer) return std::nullopt;
+  const auto* table = reinterpret_cast<const Table*>(buffer->data());
   DWORD count = 0;
-  for (ULONG i = 0; i < table->count; ++i) count += table->entries[i].process_id == process_id;
-  if (count == 0) {
+  for (ULONG_PTR i = 0; i < table->count; ++i) count += table->entries[i].process_id == process_id;
+  return count;
+}
+
+// Whether the table is read right here: this process must be listed with
+// exactly one handle more once it has opened an event.
+bool HandleTableReadable() {
+  const auto before = HandlesInTable(GetCurrentProcessId());
+  const platform::OwnedHandle event(CreateEventA(nullptr, TRUE, FALSE, nullptr));
+  const auto after = HandlesInTable(GetCurrentProcessId());
+  return before && after && *before > 0 && *after == *before + 1;
+}
+
+std::optional<DWORD> KernelHandlesOf(DWORD process_id) {
+  static const bool readable = HandleTableReadable();
+  if (!readable) return std::nullopt;
+  const auto count = HandlesInTable(process_id);
+  if (count.value_or(0) == 0) {
     ADD_FAILURE() << "the system's handle table lists no handle of process " << process_id;
     return std::nullopt;
   }
