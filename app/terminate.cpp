@@ -5,8 +5,8 @@
 // which a windowed program cannot show.
 //
 // The library's own versions of these functions throw, and so bring in the
-// whole exception runtime: about 90 KiB of the file, and, with GCC 13 and
-// later, its locks, which import from Windows what XP lacks. Were another
+// whole exception runtime (why that is kept out: docs/design.md, "No
+// exceptions, no thread-safe statics"). Were another
 // such function ever needed, the library's version would come back and clash
 // with these at link time, or fail the test of what Gemlink.exe imports.
 #include <bits/functexcept.h>

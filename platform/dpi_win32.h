@@ -1,7 +1,8 @@
 // The DPI a window is drawn at, and the system's sizes at a DPI. Windows 10
-// (1607 and later) gives each window the DPI of the monitor it is on; older
-// Windows have one DPI for the whole screen and lack these functions, so they
-// are looked up when called.
+// 1607 and later have the functions these call, and from 1703 on, where the
+// manifest makes Gemlink per-monitor aware, give each window the DPI of the
+// monitor it is on; older Windows have one DPI for the whole screen and lack
+// the functions, so they are looked up when called.
 #pragma once
 
 #include <windows.h>

@@ -35,9 +35,9 @@ std::string Lower(std::string text) {
   return text;
 }
 
-// Every DLL name in the system folder, but the three the loader always takes
-// from there, and the ones Gemlink loads from there itself where Windows
-// cannot limit the search.
+// Every DLL name in the system folder but the three the loader always takes
+// from there, and besides them the names Windows' own code in Gemlink's
+// process loads later by name alone: none of these may load from its folder.
 std::vector<std::string> NamesToPlant() {
   char system[MAX_PATH] = {};
   GetSystemDirectoryA(system, MAX_PATH);

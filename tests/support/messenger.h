@@ -1,5 +1,8 @@
-// What the tests know of the messenger's registry keys and of the texts
-// Gemlink shows, stated once, word for word (mind the trailing blanks).
+// What the end-to-end and activation tests know of the messenger's registry
+// keys and of the texts Gemlink shows, word for word (mind the trailing
+// blanks): written out here apart from the program's own copy
+// (app/messages.h), so that a change there shows. The registry module's tests
+// spell out key paths of their own, as the input they parse.
 #pragma once
 
 namespace test_support {
