@@ -30,6 +30,12 @@ PixelRect CentredIn(const PixelRect& area, int width, int height) {
           area.top + std::max(0, (area.height - height) / 2), width, height};
 }
 
+PixelRect WorkspaceToScreen(const PixelRect& place, const PixelRect& monitor,
+                            const PixelRect& work) {
+  return {place.left + work.left - monitor.left, place.top + work.top - monitor.top, place.width,
+          place.height};
+}
+
 PictureDrawing PictureFor(int dpi) {
   return dpi <= layout::kPictureDpi ? PictureDrawing{IDR_BACKGROUND, layout::kPictureDpi}
                                     : PictureDrawing{IDR_BACKGROUND_2X, 2 * layout::kPictureDpi};

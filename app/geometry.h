@@ -22,6 +22,13 @@ PixelRect ToPixels(const layout::TwipsRect& rect, int dpi);
 // that the caption can always be reached.
 PixelRect CentredIn(const PixelRect& area, int width, int height);
 
+// A window's placement counts its normal place in workspace coordinates:
+// screen coordinates moved by how far the work area of the window's own
+// monitor starts inside that monitor (a taskbar on its left or top). This is
+// that place on the screen, given the monitor's rectangle and work area.
+PixelRect WorkspaceToScreen(const PixelRect& place, const PixelRect& monitor,
+                            const PixelRect& work);
+
 // Which drawing of the background picture to show at a DPI, and the DPI it
 // was drawn for: the smaller one where it is large enough, so that the
 // picture is scaled down from 97 to 192 DPI, never up.

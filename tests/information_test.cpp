@@ -48,6 +48,35 @@ TEST(Geometry, AWindowIsCentredInTheWorkAreaAndNeverStartsOutsideIt) {
   }
 }
 
+// A placement's normal place, counted from the work area of the window's own
+// monitor, back on the screen. The same window frame, 300 x 200, on each.
+TEST(Geometry, APlacementIsCountedFromItsOwnMonitorsWorkArea) {
+  using gemlink::PixelRect;
+  const struct {
+    const char* monitor_kind;
+    PixelRect monitor, work, placement, screen;
+  } cases[] = {
+      {"primary, taskbar below", {0, 0, 1920, 1080}, {0, 0, 1920, 1040}, {810, 420, 300, 200},
+       {810, 420, 300, 200}},
+      {"primary, taskbar on the left", {0, 0, 1920, 1080}, {60, 0, 1860, 1080},
+       {750, 440, 300, 200}, {810, 440, 300, 200}},
+      {"primary, taskbar on top", {0, 0, 1920, 1080}, {0, 40, 1920, 1040}, {810, 400, 300, 200},
+       {810, 440, 300, 200}},
+      {"primary, taskbar on the right", {0, 0, 1920, 1080}, {0, 0, 1860, 1080},
+       {780, 440, 300, 200}, {780, 440, 300, 200}},
+      {"secondary on the left, taskbar on the left", {-1280, 0, 1280, 1024},
+       {-1220, 0, 1220, 1024}, {-850, 412, 300, 200}, {-790, 412, 300, 200}},
+      {"secondary above, taskbar on top", {200, -900, 1440, 900}, {200, -860, 1440, 860},
+       {770, -690, 300, 200}, {770, -650, 300, 200}},
+      {"secondary on the right, taskbar below", {1920, 0, 1280, 1024}, {1920, 0, 1280, 984},
+       {2410, 392, 300, 200}, {2410, 392, 300, 200}},
+  };
+  for (const auto& c : cases) {
+    EXPECT_EQ(gemlink::WorkspaceToScreen(c.placement, c.monitor, c.work), c.screen)
+        << c.monitor_kind;
+  }
+}
+
 // The larger drawing from the first DPI the smaller one would be scaled up
 // at, and always for twice the DPI.
 TEST(Geometry, TheLargerPictureTakesOverAbove96Dpi) {
