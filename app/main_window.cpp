@@ -157,6 +157,12 @@ LRESULT MainWindow::HandleMessage(UINT message, WPARAM wparam, LPARAM lparam) {
       // The window has one size; the system menu offers no other.
       if ((wparam & 0xFFF0) == SC_MAXIMIZE) return 0;
       break;
+    case WM_WINDOWPOSCHANGED: {
+      // Windows' own handling sends WM_SIZE and WM_MOVE.
+      const LRESULT result = DefWindowProcA(window_, message, wparam, lparam);
+      OnWindowPosChanged();
+      return result;
+    }
     case WM_SIZE:
       OnSize(wparam);
       return 0;
@@ -253,7 +259,9 @@ void MainWindow::FitCaptions(WindowResources& made) {
 }
 
 // Measured with the font set on the options, undrawn; a Windows that cannot
-// say is taken at its word that they fit.
+// say is taken at its word that they fit. That is XP, whose options answer
+// BCM_GETIDEALSIZE with their own size: the fitting works from Vista on. XP
+// needs none: every XP has Tahoma, so the design's face is drawn there.
 bool MainWindow::CaptionsFit(HFONT font, int dpi) const {
   bool fit = true;
   for (const ControlDesign& control : kControls) {
@@ -315,11 +323,21 @@ void MainWindow::FitClientArea() {
 }
 
 // Windows broadcasts many settings, the environment and policies among them:
-// only those that change what the window shows draw it again.
+// only those that change what the window shows draw it again. A broadcast
+// need not name what changed (a program that changes the metrics itself may
+// say nothing but 0), so every one is also taken as a chance to fit the client
+// area, which draws nothing where it fits.
 void MainWindow::OnSettingChange(WPARAM action, const char* area) {
   if (ChangesTheFrame(action, area)) {
     OnMetricsChange();
-  } else if (action == SPI_SETHIGHCONTRAST) {
+    return;
+  }
+  if (IsIconic(window_)) {
+    metrics_changed_while_minimized_ = true;
+  } else {
+    FitClientArea();
+  }
+  if (action == SPI_SETHIGHCONTRAST) {
     OnColourSchemeChange(WM_SETTINGCHANGE);
   } else if (ChangesHowTextIsDrawn(action)) {
     RedrawWindow(window_, nullptr, nullptr, RDW_INVALIDATE | RDW_ALLCHILDREN);
@@ -380,18 +398,21 @@ void MainWindow::TakeWindowDpi() {
 // its own place, so that no larger one is ever drawn. The place is relative
 // to its monitor, as Windows reads it.
 void MainWindow::OnGetMinMaxInfo(MINMAXINFO& limits) const {
-  const RECT frame = NormalFrame();
   MONITORINFO monitor{};
   monitor.cbSize = sizeof monitor;
-  if (!GetMonitorInfoA(MonitorFromRect(&frame, MONITOR_DEFAULTTONEAREST), &monitor)) return;
+  if (!GetMonitorInfoA(MonitorFromWindow(window_, MONITOR_DEFAULTTONEAREST), &monitor)) return;
+  const RECT frame = NormalFrame(monitor);
   limits.ptMaxSize = {frame.right - frame.left, frame.bottom - frame.top};
   limits.ptMaxPosition = {frame.left - monitor.rcMonitor.left, frame.top - monitor.rcMonitor.top};
 }
 
-// The frame it has when neither minimised nor maximised, on the screen.
-// Minimised, that is only in its placement, where it is counted from the
-// primary monitor's work area.
-RECT MainWindow::NormalFrame() const {
+// The frame it has when neither minimised nor maximised, on the screen, given
+// its monitor (which, for a minimised window, Windows takes from where it was
+// before). Minimised, that frame is only in its placement, counted from that
+// monitor's work area. (Wine counts it from the screen's top-left corner
+// instead: there, on a monitor whose work area starts below or right of its
+// own corner, the frame comes out that far off.)
+RECT MainWindow::NormalFrame(const MONITORINFO& monitor) const {
   RECT frame{};
   if (!IsIconic(window_)) {
     GetWindowRect(window_, &frame);
@@ -400,23 +421,26 @@ RECT MainWindow::NormalFrame() const {
   WINDOWPLACEMENT placement{};
   placement.length = sizeof placement;
   GetWindowPlacement(window_, &placement);
-  frame = placement.rcNormalPosition;
-  MONITORINFO primary{};
-  primary.cbSize = sizeof primary;
-  if (GetMonitorInfoA(MonitorFromPoint({0, 0}, MONITOR_DEFAULTTOPRIMARY), &primary)) {
-    OffsetRect(&frame, primary.rcWork.left, primary.rcWork.top);
-  }
-  return frame;
+  auto pixels = [](const RECT& rect) {
+    return PixelRect{rect.left, rect.top, rect.right - rect.left, rect.bottom - rect.top};
+  };
+  const PixelRect place = WorkspaceToScreen(pixels(placement.rcNormalPosition),
+                                            pixels(monitor.rcMonitor), pixels(monitor.rcWork));
+  return {place.left, place.top, place.left + place.width, place.top + place.height};
 }
 
 // Maximised at its own frame, it is made normal again at once, so that it
-// can be moved and its system menu offers no Restore. Restored, it takes the
-// text size that changed while it was minimised, and the focus it had.
+// can be moved and its system menu offers no Restore. Checked after every
+// change of place, size or state, not on WM_SIZE: a maximise to the window's
+// own frame changes no size, and whether Windows still sends WM_SIZE for it
+// is not documented.
+void MainWindow::OnWindowPosChanged() {
+  if (IsZoomed(window_)) ShowWindow(window_, SW_SHOWNOACTIVATE);
+}
+
+// Restored, it takes the text size that changed while it was minimised, and
+// the focus it had.
 void MainWindow::OnSize(WPARAM kind) {
-  if (kind == SIZE_MAXIMIZED) {
-    ShowWindow(window_, SW_SHOWNOACTIVATE);
-    return;
-  }
   if (kind != SIZE_RESTORED) return;
   if (metrics_changed_while_minimized_) {
     metrics_changed_while_minimized_ = false;

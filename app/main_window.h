@@ -51,6 +51,7 @@ class MainWindow final : public SelectionView {
   void OnPaint();
   void OnPrintClient(HDC dc) const;
   void OnGetMinMaxInfo(MINMAXINFO& limits) const;
+  void OnWindowPosChanged();
   void OnSize(WPARAM kind);
   void OnCommand(int id);
   void OnActivate(bool active);
@@ -70,7 +71,7 @@ class MainWindow final : public SelectionView {
   void SelectOption(int id);
   bool IsOptionButton(HWND control) const;
   bool IsOwnWindow(HWND window) const;
-  RECT NormalFrame() const;
+  RECT NormalFrame(const MONITORINFO& monitor) const;
   void DrawBackground(HDC dc, const RECT& area) const;
   void FitClientArea();
   void PlaceOnMonitor();

@@ -186,6 +186,28 @@ class Watch {
   HHOOK boxes_ = SetWindowsHookExA(WH_CBT, RefuseMessageBoxes, nullptr, GetCurrentThreadId());
 };
 
+// Windows may send no WM_SIZE for a maximise that changes no size: while
+// this lives, the window is sent none.
+WNDPROC procedure_with_size = nullptr;
+LRESULT CALLBACK DropSize(HWND window, UINT message, WPARAM wparam, LPARAM lparam) {
+  if (message == WM_SIZE) return 0;
+  return CallWindowProcA(procedure_with_size, window, message, wparam, lparam);
+}
+
+class WithoutSizeMessages {
+ public:
+  explicit WithoutSizeMessages(HWND window) : window_(window) {
+    procedure_with_size = reinterpret_cast<WNDPROC>(
+        SetWindowLongPtrA(window, GWLP_WNDPROC, reinterpret_cast<LONG_PTR>(DropSize)));
+  }
+  ~WithoutSizeMessages() {
+    SetWindowLongPtrA(window_, GWLP_WNDPROC, reinterpret_cast<LONG_PTR>(procedure_with_size));
+  }
+
+ private:
+  HWND window_;
+};
+
 // Makes the real window, as Gemlink does, under the thread's DPI awareness,
 // and takes it down again so that the next test can make its own.
 class MainWindowTest : public ::testing::Test {
@@ -274,11 +296,15 @@ TEST_F(MainWindowTest, AsksForItsOwnFrameAndIsRedrawnWholeForEachNewDpi) {
   EXPECT_EQ(last_frame.width, first_frame.width) << "back at the desktop's DPI, as at the start";
   EXPECT_EQ(last_frame.height, first_frame.height) << "back at the desktop's DPI, as at the start";
 
-  // Bigger text makes the menu bar taller: the client area keeps its size.
-  SetWindowPos(window, nullptr, 0, 0, last_frame.width, last_frame.height - 19,
-               SWP_NOMOVE | SWP_NOZORDER | SWP_NOACTIVATE);
-  SendMessageA(window, WM_SETTINGCHANGE, SPI_SETNONCLIENTMETRICS, 0);
-  ExpectDrawnFor(window, desktop_dpi);
+  // Bigger text makes the menu bar taller: the client area keeps its size,
+  // whether the broadcast names the change or, as a program may, nothing.
+  for (const WPARAM action : {WPARAM{SPI_SETNONCLIENTMETRICS}, WPARAM{0}}) {
+    SCOPED_TRACE("WM_SETTINGCHANGE " + std::to_string(action));
+    SetWindowPos(window, nullptr, 0, 0, last_frame.width, last_frame.height - 19,
+                 SWP_NOMOVE | SWP_NOZORDER | SWP_NOACTIVATE);
+    SendMessageA(window, WM_SETTINGCHANGE, action, 0);
+    ExpectDrawnFor(window, desktop_dpi);
+  }
 }
 
 // Windows 10 1607 (the manifest's fallback) and 8.1 scale a window that is
@@ -324,6 +350,11 @@ TEST_F(MainWindowTest, OpensCentredAtItsOwnDpiAndIsNeverMaximized) {
   EXPECT_FALSE(IsZoomed(window)) << "ShowWindow";
   SendMessageA(window, WM_SYSCOMMAND, SC_MAXIMIZE, 0);
   EXPECT_FALSE(IsZoomed(window)) << "SC_MAXIMIZE";
+  {
+    const WithoutSizeMessages no_size(window);
+    ShowWindow(window, SW_MAXIMIZE);
+    EXPECT_FALSE(IsZoomed(window)) << "a maximise that brings no WM_SIZE";
+  }
   EXPECT_EQ(FrameOf(window), frame);
   for (const PixelRect& shown : watched.visible_frames) {
     EXPECT_LE(shown.width, frame.width) << "a larger frame was drawn";
