@@ -101,10 +101,12 @@ TEST_P(StartUpWithoutTheKey, OkSaysTheSettingCouldNotBeSavedAndCreatesNothing) {
   ASSERT_NE(gemlink.WaitForWindow(), nullptr);
   EXPECT_EQ(gemlink.VisibleWindows(), std::vector<HWND>{gemlink.window()});
   gemlink.Click(ID_Command1);
+  const e2e::CoveringWindow cover;
   const auto box = gemlink.WaitForMessageBox();
   ASSERT_TRUE(box.has_value());
+  ASSERT_TRUE(cover.WaitUntilOver(box->box));
   EXPECT_EQ(box->text, test_support::kNotSavedText);
-  EXPECT_EQ(box->icon, e2e::MessageIcon::kError);
+  EXPECT_EQ(gemlink.IconOf(*box), e2e::MessageIcon::kError);
   EXPECT_TRUE(gemlink.Dismiss(*box));
   EXPECT_FALSE(test_registry::KeyExists(kCurrentUser, kPluralKey));
   EXPECT_EQ(test_registry::KeyExists(kCurrentUser, kPagerKey),

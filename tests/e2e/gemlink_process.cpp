@@ -6,6 +6,7 @@
 #include <fstream>
 
 #include "resources/layout.h"
+#include "tests/e2e/icon_reader.h"
 
 namespace e2e {
 namespace {
@@ -51,32 +52,6 @@ BOOL CALLBACK CollectVisible(HWND window, LPARAM context) {
   GetWindowThreadProcessId(window, &process_id);
   if (process_id == found->process_id && IsWindowVisible(window)) found->windows.push_back(window);
   return TRUE;
-}
-
-// Tells the icons apart by their colours: the information icon is blue, the
-// error icon red. Read from the screen, as the user sees them.
-MessageIcon IconOf(HWND box) {
-  HWND icon = nullptr;
-  for (const int id : kMessageIconIds) {
-    if (!icon) icon = GetDlgItem(box, id);
-  }
-  if (!icon || !IsWindowVisible(icon)) return MessageIcon::kNone;
-  RECT place{};
-  GetWindowRect(icon, &place);
-  const platform::ScreenDc screen;
-  int blue = 0;
-  int red = 0;
-  for (int y = place.top; y < place.bottom; ++y) {
-    for (int x = place.left; x < place.right; ++x) {
-      const COLORREF pixel = GetPixel(screen.get(), x, y);
-      const int r = GetRValue(pixel), g = GetGValue(pixel), b = GetBValue(pixel);
-      if (b > 150 && b > r + 60 && b > g) ++blue;
-      if (r > 150 && r > g + 80 && r > b + 80) ++red;
-    }
-  }
-  if (blue > 50 && blue > 4 * red) return MessageIcon::kInformation;
-  if (red > 50 && red > 4 * blue) return MessageIcon::kError;
-  return MessageIcon::kOther;
 }
 
 bool ProcessInFront(DWORD process_id) {
@@ -208,7 +183,12 @@ void GemlinkProcess::Close() const { PostMessageA(window_, WM_SYSCOMMAND, SC_CLO
 bool GemlinkProcess::HasForeground() const { return ProcessInFront(process_id_); }
 
 bool GemlinkProcess::TakeForeground() const {
-  return BringToForeground(window_, process_id_, "Gemlink", "no input was sent");
+  return BringToForeground(FrontWindow(), process_id_, "Gemlink", "no input was sent");
+}
+
+HWND GemlinkProcess::FrontWindow() const {
+  const HWND box = WaitForBox(0, kPollMs);
+  return box ? box : window_;
 }
 
 platform::Owned<HWND, DestroyWindow> TakeForegroundForTheDriver() {
@@ -220,6 +200,51 @@ platform::Owned<HWND, DestroyWindow> TakeForegroundForTheDriver() {
     AllowSetForegroundWindow(ASFW_ANY);
   }
   return window;
+}
+
+CoveringWindow::CoveringWindow()
+    : ready_(CreateEventA(nullptr, TRUE, FALSE, nullptr)),
+      stop_(CreateEventA(nullptr, TRUE, FALSE, nullptr)),
+      thread_(CreateThread(nullptr, 0, KeepOnTop, this, 0, nullptr)) {
+  WaitForSingleObject(ready_.get(), 5000);
+}
+
+CoveringWindow::~CoveringWindow() {
+  SetEvent(stop_.get());
+  WaitForSingleObject(thread_.get(), INFINITE);
+}
+
+bool CoveringWindow::WaitUntilOver(HWND window, DWORD timeout_ms) const {
+  return WaitFor(timeout_ms, [this, window] {
+    for (HWND below = GetWindow(cover_, GW_HWNDNEXT); below; below = GetWindow(below, GW_HWNDNEXT)) {
+      if (below == window) return true;
+    }
+    return false;
+  });
+}
+
+// Shown without being activated: Wine activates a window made visible, its
+// WS_EX_NOACTIVATE notwithstanding. Under Wine a window activated later comes
+// over even a topmost one, and a change of z-order Wine takes for none is not
+// carried out: the cover leaves the topmost band and comes back, every few
+// milliseconds.
+DWORD WINAPI CoveringWindow::KeepOnTop(void* self) {
+  auto& covering = *static_cast<CoveringWindow*>(self);
+  const platform::Owned<HWND, DestroyWindow> cover(CreateWindowExA(
+      WS_EX_TOPMOST | WS_EX_NOACTIVATE | WS_EX_TOOLWINDOW, "STATIC", "covering window",
+      WS_POPUP | SS_BLACKRECT, GetSystemMetrics(SM_XVIRTUALSCREEN),
+      GetSystemMetrics(SM_YVIRTUALSCREEN), GetSystemMetrics(SM_CXVIRTUALSCREEN),
+      GetSystemMetrics(SM_CYVIRTUALSCREEN), nullptr, nullptr, nullptr, nullptr));
+  covering.cover_ = cover.get();
+  constexpr UINT kKeep = SWP_NOMOVE | SWP_NOSIZE | SWP_NOACTIVATE | SWP_SHOWWINDOW;
+  do {
+    SetWindowPos(cover.get(), HWND_NOTOPMOST, 0, 0, 0, 0, kKeep);
+    SetWindowPos(cover.get(), HWND_TOPMOST, 0, 0, 0, 0, kKeep);
+    SetEvent(covering.ready_.get());
+    MSG message{};
+    while (PeekMessageA(&message, nullptr, 0, 0, PM_REMOVE)) DispatchMessageA(&message);
+  } while (WaitForSingleObject(covering.stop_.get(), 5) == WAIT_TIMEOUT);
+  return 0;
 }
 
 void GemlinkProcess::SaveScreenAfterFailure() const {
@@ -366,13 +391,49 @@ HWND GemlinkProcess::WaitForBox(DWORD timeout_ms, DWORD poll_ms) const {
 std::optional<MessageBoxSeen> GemlinkProcess::WaitForMessageBox(DWORD timeout_ms) const {
   const HWND box = WaitForBox(timeout_ms, kPollMs);
   if (!box) return std::nullopt;
-  // Let it finish drawing before its icon is read off the screen.
+  // Until its dialog has been set up, its texts may not be.
   DWORD_PTR ignored = 0;
   SendMessageTimeoutA(box, WM_NULL, 0, 0, SMTO_NORMAL, 5000, &ignored);
-  Sleep(150);
   char caption[256] = {};
   GetWindowTextA(box, caption, sizeof caption);
-  return MessageBoxSeen{box, caption, TextOf(GetDlgItem(box, kMessageTextId)), IconOf(box)};
+  return MessageBoxSeen{box, caption, TextOf(GetDlgItem(box, kMessageTextId))};
+}
+
+MessageIcon GemlinkProcess::IconOf(const MessageBoxSeen& box) const {
+  HWND icon = nullptr;
+  for (const int id : kMessageIconIds) {
+    if (!icon) icon = GetDlgItem(box.box, id);
+  }
+  if (!icon || !IsWindowVisible(icon)) return MessageIcon::kNone;
+
+  const platform::OwnedModule reader(LoadLibraryA((ProgramFolder() + icon_reader::kDll).c_str()));
+  const auto hook = reinterpret_cast<HOOKPROC>(
+      reinterpret_cast<void (*)()>(GetProcAddress(reader.get(), icon_reader::kHook)));
+  const platform::Owned<HHOOK, UnhookWindowsHookEx> hooked(
+      hook ? SetWindowsHookExA(WH_GETMESSAGE, hook, reader.get(),
+                               GetWindowThreadProcessId(box.box, nullptr))
+           : nullptr);
+  if (!hooked) {
+    ADD_FAILURE() << icon_reader::kDll << " could not be hooked into Gemlink: error "
+                  << GetLastError();
+    return MessageIcon::kOther;
+  }
+  PostMessageA(box.box, RegisterWindowMessageA(icon_reader::kRequest),
+               reinterpret_cast<WPARAM>(icon), 0);
+  auto answer = [&box] {
+    return static_cast<int>(reinterpret_cast<INT_PTR>(GetPropA(box.box, icon_reader::kAnswer)));
+  };
+  WaitFor(5000, [&answer] { return answer() != icon_reader::kUnread; });
+  switch (answer()) {
+    case icon_reader::kBlue:
+      return MessageIcon::kInformation;
+    case icon_reader::kRed:
+      return MessageIcon::kError;
+    case icon_reader::kUnread:
+      ADD_FAILURE() << "the message box's thread never read its icon";
+      break;
+  }
+  return MessageIcon::kOther;
 }
 
 bool GemlinkProcess::Dismiss(const MessageBoxSeen& box) const {
@@ -383,7 +444,7 @@ bool GemlinkProcess::Dismiss(const MessageBoxSeen& box) const {
 
 bool GemlinkProcess::DismissNextMessageBox(DWORD timeout_ms) const {
   const HWND box = WaitForBox(timeout_ms, 1);
-  return box && Dismiss(MessageBoxSeen{box, {}, {}, MessageIcon::kNone});
+  return box && Dismiss(MessageBoxSeen{box, {}, {}});
 }
 
 bool GemlinkProcess::WaitForExit(DWORD timeout_ms) const {

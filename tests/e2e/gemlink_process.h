@@ -19,7 +19,6 @@ struct MessageBoxSeen {
   HWND box = nullptr;
   std::string caption;
   std::string text;
-  MessageIcon icon = MessageIcon::kNone;
 };
 
 // Whether this runs under Wine rather than Windows. Tests that change what
@@ -60,8 +59,8 @@ class GemlinkProcess {
   void ChooseMenuItem(int item_id) const;
   void Close() const;
   // Real key strokes, to Gemlink's window that has the focus, once Gemlink
-  // has the foreground: where it cannot get it, no key is pressed, and the
-  // test fails saying which window kept it.
+  // has the foreground (its message box, where one is open): where it cannot
+  // get it, no key is pressed, and the test fails saying which window kept it.
   void PressKey(WORD key, bool with_shift = false, bool with_alt = false) const;
   // A real left click in the middle of a control, likewise only once Gemlink
   // has the foreground; true once the control has the focus.
@@ -86,6 +85,9 @@ class GemlinkProcess {
   int CheckState(int control_id) const;
 
   std::optional<MessageBoxSeen> WaitForMessageBox(DWORD timeout_ms = 10000) const;
+  // The icon the box shows, read inside Gemlink's process, whatever covers
+  // the box on the screen (tests/e2e/icon_reader.h).
+  MessageIcon IconOf(const MessageBoxSeen& box) const;
   // True once no box is left and the main window takes input again.
   bool Dismiss(const MessageBoxSeen& box) const;
   // Dismisses the next box unread, as fast as it comes; false if none came.
@@ -98,6 +100,8 @@ class GemlinkProcess {
 
  private:
   HWND WaitForBox(DWORD timeout_ms, DWORD poll_ms) const;
+  // The window a user's keys would go to: the message box, where one is open.
+  HWND FrontWindow() const;
   bool HasForeground() const;
   bool TakeForeground() const;
   void SaveScreenAfterFailure() const;
@@ -113,6 +117,27 @@ class GemlinkProcess {
 // program it then starts may take the foreground in turn, as one started from
 // Explorer may; the test fails where it cannot be brought there.
 platform::Owned<HWND, DestroyWindow> TakeForegroundForTheDriver();
+
+// A window over the whole desktop that never takes the foreground, as the
+// console a test machine keeps in front; while it lives, a thread of its own
+// keeps it above every other window, those opened later too.
+class CoveringWindow {
+ public:
+  CoveringWindow();
+  ~CoveringWindow();
+  CoveringWindow(const CoveringWindow&) = delete;
+  CoveringWindow& operator=(const CoveringWindow&) = delete;
+
+  // True once it lies over this window, within the time.
+  bool WaitUntilOver(HWND window, DWORD timeout_ms = 2000) const;
+
+ private:
+  static DWORD WINAPI KeepOnTop(void* self);
+  platform::OwnedHandle ready_;
+  platform::OwnedHandle stop_;
+  platform::OwnedHandle thread_;
+  HWND cover_ = nullptr;
+};
 
 // Saves a picture of the window as drawn on screen, frame included, as a BMP.
 bool SaveScreenshot(HWND window, const std::string& path);
