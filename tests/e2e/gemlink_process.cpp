@@ -216,10 +216,9 @@ CoveringWindow::~CoveringWindow() {
 
 bool CoveringWindow::WaitUntilOver(HWND window, DWORD timeout_ms) const {
   return WaitFor(timeout_ms, [this, window] {
-    for (HWND below = GetWindow(cover_, GW_HWNDNEXT); below; below = GetWindow(below, GW_HWNDNEXT)) {
-      if (below == window) return true;
-    }
-    return false;
+    HWND below = GetWindow(cover_, GW_HWNDNEXT);
+    while (below && below != window) below = GetWindow(below, GW_HWNDNEXT);
+    return below != nullptr;
   });
 }
 
@@ -414,8 +413,8 @@ MessageIcon GemlinkProcess::IconOf(const MessageBoxSeen& box) const {
                                GetWindowThreadProcessId(box.box, nullptr))
            : nullptr);
   if (!hooked) {
-    ADD_FAILURE() << icon_reader::kDll << " could not be hooked into Gemlink: error "
-                  << GetLastError();
+    const DWORD error = GetLastError();
+    ADD_FAILURE() << icon_reader::kDll << " could not be hooked into Gemlink: error " << error;
     return MessageIcon::kOther;
   }
   PostMessageA(box.box, RegisterWindowMessageA(icon_reader::kRequest),
